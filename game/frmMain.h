@@ -1,0 +1,175 @@
+#pragma once
+
+#include "MessageCodes.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class PictureBox;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class StatusLog;
+class TileButton;
+class WavePlayer;
+class Winsock;
+
+// The game's main window: both seas, the fleet, the turn, the connection, the
+// status log and the menus, with the whole game state and every handler.
+// Its controls, state and handlers carry the names the game documents and
+// are open to the tests, which drive the window as a player or a peer would.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // sound: the wave player to use, or nullptr for the default one.
+    // controlFolders: where to look for the control library.
+    explicit frmMain(std::unique_ptr<WavePlayer> sound = nullptr,
+                     const QStringList& controlFolders = defaultControlFolders(),
+                     QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    static QStringList defaultControlFolders();
+
+    // Plays "sounds/" + name + ".wav" when sound is on.
+    void PlaySound(const QString& name, bool wait);
+
+    // ---- Controls -------------------------------------------------------
+    QGroupBox* frameEnemy = nullptr;
+    QGroupBox* frameHome = nullptr;
+    std::array<TileButton*, 100> butEnemyTile{};
+    std::array<TileButton*, 100> butHomeTile{};
+    std::array<QLabel*, 20> lblLetters{};
+    std::array<QLabel*, 20> lblNumbers{};
+    QLineEdit* editLastShot = nullptr;
+    QLineEdit* editLastIncShot = nullptr;
+    QPushButton* butResetShips = nullptr;
+    QPushButton* butReady = nullptr;
+    PictureBox* picShip = nullptr;
+    QGroupBox* frameShips = nullptr;
+    QRadioButton* rdoShipCarrier = nullptr;
+    QRadioButton* rdoShipDestroyer = nullptr;
+    QRadioButton* rdoShipCruiser = nullptr;
+    QRadioButton* rdoShipSubmarine = nullptr;
+    QRadioButton* rdoShipPTBoat = nullptr;
+    QGroupBox* frameTurn = nullptr;
+    QRadioButton* rdoHome = nullptr;
+    QRadioButton* rdoEnemy = nullptr;
+    QGroupBox* frameConnection = nullptr;
+    QLabel* lblIP = nullptr;
+    QLineEdit* editIP = nullptr;
+    QPushButton* butConnect = nullptr;
+    QPushButton* butReceive = nullptr;
+    QPushButton* butDisconnect = nullptr;
+    StatusLog* editStatus = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QAction* mnuOptionsSound = nullptr;
+    QMenu* mnuChat = nullptr;
+    QAction* mnuChatOpen = nullptr;
+    QAction* mnuChatClose = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpGame = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+
+    Winsock* Winsock1 = nullptr;
+    WavePlayer* Sound = nullptr;
+    // The control library's component; null when the library could not be loaded.
+    QWidget* QvControls1 = nullptr;
+
+    // ---- Game state -----------------------------------------------------
+    bool bSoundOn = false;
+    bool bMyTurn = false;
+    bool bCanShoot = false;
+    bool bReady = false;
+    bool bOppReady = false;
+    bool bConnected = false;
+    bool bPlacing = false;
+    bool bGameOn = false;
+    bool bHost = false;
+    bool bStartPending = false;
+    short iShotTile = 0;
+    short iHitCount = 0;
+
+    QList<short> colCarrier, colDestroyer, colCruiser, colSubmarine, colPTBoat;
+    short iDirCarrier = 0, iDirDestroyer = 0, iDirCruiser = 0, iDirSubmarine = 0, iDirPTBoat = 0;
+
+    // ---- Handlers -------------------------------------------------------
+    void Form_Load();
+    void mnuFileNew_Click();
+    void mnuFileExit_Click();
+    void mnuOptionsSound_Click();
+
+    void butHomeTile_Click(short Index);
+    void butReady_Click();
+    void butResetShips_Click();
+    void ClearFleet();
+
+    void butEnemyTile_Click(short Index);
+    void rdoHome_Click();
+    void rdoEnemy_Click();
+    void Winsock1_DataArrival(long bytesTotal);
+    void Winsock1_SendComplete();
+    void Winsock1_SendProgress(long bytesSent, long bytesRemaining);
+    void FireShot();
+    void ReceiveShot(short v);
+    void ApplyShotResult(bool hit);
+    void OpponentReady();
+    void StartGame();
+    void DeclareVictory();
+    void ResetGame();
+
+    void butReceive_Click();
+    void butConnect_Click();
+    void butDisconnect_Click();
+    void Winsock1_ConnectionRequest(long requestID);
+    void Winsock1_Connect();
+    void Winsock1_Close();
+    void Winsock1_Error(short Number, const QString& Description);
+    void mnuChatOpen_Click();
+    void mnuChatClose_Click();
+
+    // A notice to the player in the control library's message box, or in the
+    // status log when the library is missing.
+    void ShowNotice(const QString& message);
+    void AppendStatus(const QString& line);
+
+signals:
+    // The player has confirmed closing the window.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Ship {
+        QRadioButton* option;
+        int size;
+        QList<short>* squares;
+        short* direction;
+        QString name;
+    };
+    std::array<Ship, 5> fleet() ;
+
+    void buildWindow();
+    void buildSeas(QWidget* client);
+    void buildPanels(QWidget* client);
+    void buildMenus();
+    void connectHandlers();
+    void loadControlLibrary(const QStringList& folders);
+    void showTurn();
+    void sendValue(qint16 value);
+    void reportCallFailure(int number, const QString& description);
+
+    std::unique_ptr<WavePlayer> m_sound;
+};

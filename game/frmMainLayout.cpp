@@ -1,0 +1,216 @@
+// The window as designed: every control at its place, with its caption.
+// Positions are in twips, relative to the client area or to the enclosing
+// frame, converted once to pixels at 15 twips a pixel.
+
+#include "frmMain.h"
+
+#include "PictureBox.h"
+#include "Pictures.h"
+#include "StatusLog.h"
+#include "TileButton.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+                 height / TwipsPerPixel);
+}
+
+template <typename Control>
+Control* place(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* box = place<QGroupBox>(parent, name, geometry);
+    box->setTitle(caption);
+    // The frames show the system's active-border colour behind their contents.
+    box->setAutoFillBackground(true);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Window, QColor(0xB4, 0xB4, 0xB4));
+    box->setPalette(palette);
+    return box;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* control = place<QPushButton>(parent, name, geometry);
+    control->setText(caption);
+    return control;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* control = place<QRadioButton>(parent, name, geometry);
+    control->setText(caption);
+    return control;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* control = place<QLineEdit>(parent, name, geometry);
+    control->setText(text);
+    control->setTextMargins(0, 0, 0, 0);
+    return control;
+}
+
+} // namespace
+
+void frmMain::buildWindow()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Ossaria"));
+    setWindowIcon(Pictures::windowIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips(0, 0, 7545, 6915).size());
+    QFont font = client->font();
+    font.setPixelSize(11);
+    client->setFont(font);
+    setCentralWidget(client);
+
+    buildSeas(client);
+    buildPanels(client);
+    buildMenus();
+}
+
+void frmMain::buildSeas(QWidget* client)
+{
+    frameEnemy = frame(client, "frameEnemy", QStringLiteral("Enemy Sea"), twips(150, 150, 3540, 3540));
+    frameHome = frame(client, "frameHome", QStringLiteral("Home Sea"), twips(3825, 150, 3540, 3540));
+
+    for (int index = 0; index < 20; ++index) {
+        QGroupBox* sea = index < 10 ? frameEnemy : frameHome;
+        const int n = index % 10;
+        const QByteArray letterName = "lblLetters_" + QByteArray::number(index);
+        const QByteArray numberName = "lblNumbers_" + QByteArray::number(index);
+        lblLetters[index] = place<QLabel>(sea, letterName.constData(), twips(450 + 300 * n, 225, 165, 165));
+        lblLetters[index]->setText(QString(QChar('A' + n)));
+        lblNumbers[index] = place<QLabel>(sea, numberName.constData(), twips(150, 450 + 300 * n, 165, 165));
+        lblNumbers[index]->setText(QString::number(n + 1));
+        for (QLabel* label : {lblLetters[index], lblNumbers[index]}) {
+            label->setAlignment(Qt::AlignCenter);
+            // "10" is a little wider than its cell; let it show whole.
+            label->setMinimumWidth(label->width());
+        }
+        lblNumbers[index]->setGeometry(lblNumbers[index]->geometry().adjusted(-3, 0, 3, 0));
+    }
+
+    // The tiles stand on the window itself, over the frames.
+    for (int index = 0; index < 100; ++index) {
+        const int column = index % 10;
+        const int row = index / 10;
+        const QByteArray enemyName = "butEnemyTile_" + QByteArray::number(index);
+        const QByteArray homeName = "butHomeTile_" + QByteArray::number(index);
+        butEnemyTile[index] = place<TileButton>(client, enemyName.constData(),
+                                                twips(600 + 300 * column, 600 + 300 * row, 240, 270));
+        butEnemyTile[index]->setColor(TileButton::White);
+        butHomeTile[index] = place<TileButton>(client, homeName.constData(),
+                                               twips(4275 + 300 * column, 600 + 300 * row, 240, 270));
+        butHomeTile[index]->setColor(TileButton::Blue);
+    }
+}
+
+void frmMain::buildPanels(QWidget* client)
+{
+    editLastShot = textBox(client, "editLastShot", QString(), twips(2850, 3825, 315, 255));
+    editLastIncShot = textBox(client, "editLastIncShot", QString(), twips(3300, 3825, 315, 255));
+    for (QLineEdit* box : {editLastShot, editLastIncShot}) {
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignCenter);
+    }
+    butResetShips = button(client, "butResetShips", QStringLiteral("Reset Ships"), twips(3825, 3750, 1590, 240));
+    butReady = button(client, "butReady", QStringLiteral("Ready to Play"), twips(3825, 4050, 1590, 240));
+
+    picShip = place<PictureBox>(client, "picShip", twips(2475, 4200, 1185, 960));
+    picShip->setPixmap(Pictures::ship());
+    picShip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picShip->setCursor(Qt::PointingHandCursor);
+
+    frameShips = frame(client, "frameShips", QStringLiteral("Ships"), twips(5625, 3825, 1740, 1515));
+    rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), twips(150, 300, 1290, 240));
+    rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), twips(150, 525, 1290, 240));
+    rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), twips(150, 750, 1290, 240));
+    rdoShipSubmarine = option(frameShips, "rdoShipSubmarine", QStringLiteral("Submarine (3)"), twips(150, 975, 1290, 240));
+    rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), twips(150, 1200, 1290, 240));
+    rdoShipCarrier->setChecked(true);
+
+    frameTurn = frame(client, "frameTurn", QStringLiteral("Turn to Play"), twips(3825, 4350, 1590, 990));
+    rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), twips(150, 300, 1065, 240));
+    rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), twips(150, 600, 1365, 240));
+    rdoEnemy->setChecked(true);
+
+    frameConnection = frame(client, "frameConnection", QStringLiteral("Connection"), twips(150, 3825, 2190, 1665));
+    lblIP = place<QLabel>(frameConnection, "lblIP", twips(225, 300, 240, 240));
+    lblIP->setText(QStringLiteral("IP:"));
+    editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), twips(525, 300, 1440, 255));
+    butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), twips(150, 675, 1890, 240));
+    butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), twips(150, 975, 1890, 240));
+    butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), twips(150, 1275, 1890, 240));
+
+    editStatus = place<StatusLog>(client, "editStatus", twips(150, 5550, 7215, 1215));
+
+    // The tiles were made first; they must stay above the frames they cover.
+    for (int index = 0; index < 100; ++index) {
+        butEnemyTile[index]->raise();
+        butHomeTile[index]->raise();
+    }
+}
+
+void frmMain::buildMenus()
+{
+    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const char* key) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        item->setShortcut(QKeySequence(QLatin1String(key)));
+        return item;
+    };
+    auto addMenu = [this](const char* name, const QString& caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    mnuFile = addMenu("mnuFile", QStringLiteral("&Game"));
+    mnuFileNew = addItem(mnuFile, "mnuFileNew", QStringLiteral("&New"), "Ctrl+N");
+    addSeparator(mnuFile, "mnuSeparator1");
+    mnuFileExit = addItem(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), "Ctrl+X");
+
+    mnuOptions = addMenu("mnuOptions", QStringLiteral("&Options"));
+    mnuOptionsSound = addItem(mnuOptions, "mnuOptionsSound", QStringLiteral("&Sound"), "Ctrl+S");
+    mnuOptionsSound->setCheckable(true);
+    mnuOptionsSound->setChecked(true);
+
+    mnuChat = addMenu("mnuChat", QStringLiteral("&Chat"));
+    mnuChatOpen = addItem(mnuChat, "mnuChatOpen", QStringLiteral("&Open"), "Ctrl+O");
+    mnuChatClose = addItem(mnuChat, "mnuChatClose", QStringLiteral("&Close"), "Ctrl+C");
+
+    mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
+    mnuHelpGame = addItem(mnuHelp, "mnuHelpGame", QStringLiteral("&Game Reference"), "Ctrl+G");
+    addSeparator(mnuHelp, "mnuSeparator2");
+    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Ossaria"), "Ctrl+A");
+}

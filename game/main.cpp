@@ -1,0 +1,18 @@
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ossaria"));
+    QApplication::setApplicationVersion(QStringLiteral("1.2.2"));
+    // The game ends with its main window, whatever notice or chat window is
+    // still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    frmMain window;
+    QObject::connect(&window, &frmMain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+    window.show();
+    return app.exec();
+}

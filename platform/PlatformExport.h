@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QtCore/qglobal.h>
+
+#if defined(OSSARIA_PLATFORM_LIBRARY)
+#define PLATFORM_EXPORT Q_DECL_EXPORT
+#else
+#define PLATFORM_EXPORT Q_DECL_IMPORT
+#endif

@@ -1,0 +1,131 @@
+#include "Toolkit.h"
+
+#include "EventGate.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <chrono>
+#include <random>
+
+namespace Toolkit {
+namespace {
+
+class WidgetBackend final : public Backend {
+public:
+    int messageBox(const QString& prompt, int buttons, const QString& title) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton,
+                        QApplication::activeWindow());
+        QAbstractButton* yes = nullptr;
+        QAbstractButton* no = nullptr;
+        QAbstractButton* ok = nullptr;
+        QAbstractButton* cancel = nullptr;
+        if (buttons == vbYesNo) {
+            yes = box.addButton(QMessageBox::Yes);
+            no = box.addButton(QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+        } else {
+            ok = box.addButton(QMessageBox::Ok);
+            box.setDefaultButton(QMessageBox::Ok);
+            if (buttons == vbOKCancel) {
+                cancel = box.addButton(QMessageBox::Cancel);
+                box.setEscapeButton(cancel);
+            } else {
+                box.setEscapeButton(ok);
+            }
+        }
+        EventGate::Hold hold;
+        box.exec();
+        QAbstractButton* pressed = box.clickedButton();
+        if (pressed == yes)
+            return vbYes;
+        if (pressed == no)
+            return vbNo;
+        if (pressed == ok)
+            return vbOK;
+        // The close box of a Yes/No question counts as No, of any other box
+        // as Cancel.
+        return buttons == vbYesNo ? vbNo : vbCancel;
+    }
+
+    void beep() override { QApplication::beep(); }
+
+    void randomize() override
+    {
+        m_engine.seed(static_cast<std::mt19937::result_type>(
+            std::chrono::system_clock::now().time_since_epoch().count()));
+    }
+
+    float random() override
+    {
+        // 24 random bits give every float in [0, 1) on a grid of 2^-24 and
+        // can never round up to 1.
+        return static_cast<float>(m_engine() >> 8) * 0x1.0p-24f;
+    }
+
+private:
+    std::mt19937 m_engine{std::random_device{}()};
+};
+
+WidgetBackend& widgetBackend()
+{
+    static WidgetBackend backend;
+    return backend;
+}
+
+Backend* g_backend = nullptr;
+
+Backend& backend()
+{
+    return g_backend ? *g_backend : widgetBackend();
+}
+
+} // namespace
+
+void setBackend(Backend* replacement)
+{
+    g_backend = replacement;
+}
+
+int MsgBox(const QString& prompt, int buttons, const QString& title)
+{
+    return backend().messageBox(prompt, buttons, title.isEmpty() ? AppTitle() : title);
+}
+
+void Beep()
+{
+    backend().beep();
+}
+
+void Randomize()
+{
+    backend().randomize();
+}
+
+float Rnd()
+{
+    return backend().random();
+}
+
+QString AppTitle()
+{
+    return QStringLiteral(OSSARIA_TITLE);
+}
+
+int AppMajor()
+{
+    return OSSARIA_VERSION_MAJOR;
+}
+
+int AppMinor()
+{
+    return OSSARIA_VERSION_MINOR;
+}
+
+int AppRevision()
+{
+    return OSSARIA_VERSION_PATCH;
+}
+
+} // namespace Toolkit

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "PlatformExport.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+class QUdpSocket;
+
+// The socket component of a window: a stream socket (the game connection) or
+// a datagram socket (the chat). Its events are raised on the user-interface
+// thread through the process-wide event gate, so a handler that waits in a
+// modal box or a waiting sound sees no socket event until it has returned.
+//
+// Stream values travel as 16-bit integers, two bytes each, least significant
+// first. Datagrams carry text as its Latin-1 bytes, nothing added.
+//
+// Operations that fail at once return a SocketResult with the error number
+// and description instead of raising the Error event, so a refused call never
+// touches a connection that stands.
+struct SocketResult {
+    int number = 0;
+    QString description;
+    bool ok() const { return number == 0; }
+};
+
+class PLATFORM_EXPORT Winsock : public QObject {
+    Q_OBJECT
+public:
+    enum Protocol { sckTCPProtocol = 0, sckUDPProtocol = 1 };
+
+    enum State : short {
+        sckClosed = 0,
+        sckOpen = 1,
+        sckListening = 2,
+        sckConnectionPending = 3,
+        sckResolvingHost = 4,
+        sckHostResolved = 5,
+        sckConnecting = 6,
+        sckConnected = 7,
+        sckClosing = 8,
+        sckError = 9,
+    };
+
+    // The error numbers of the socket control that the game was written against.
+    enum ErrorNumber : int {
+        sckOutOfMemory = 7,
+        sckInvalidPropertyValue = 380,
+        sckBadState = 40006,
+        sckInvalidArg = 40014,
+        sckUnsupported = 40018,
+        sckInvalidOp = 40020,
+        sckWouldBlock = 10035,
+        sckMsgTooBig = 10040,
+        sckAddressInUse = 10048,
+        sckAddressNotAvailable = 10049,
+        sckNetworkSubsystemFailed = 10050,
+        sckNetworkUnreachable = 10051,
+        sckNetReset = 10052,
+        sckConnectAborted = 10053,
+        sckConnectionReset = 10054,
+        sckNoBufferSpace = 10055,
+        sckAlreadyConnected = 10056,
+        sckNotConnected = 10057,
+        sckSocketShutdown = 10058,
+        sckTimedout = 10060,
+        sckConnectionRefused = 10061,
+        sckHostNotFound = 11001,
+        sckHostNotFoundTryAgain = 11002,
+    };
+
+    explicit Winsock(Protocol protocol, QObject* parent = nullptr);
+    ~Winsock() override;
+
+    Protocol protocol() const { return m_protocol; }
+    short State() const { return m_state; }
+
+    QString RemoteHost;
+    long RemotePort = 0;
+    long LocalPort = 0;
+    // The peer's address in dotted-decimal form, once connected.
+    QString RemoteHostIP() const;
+    // The local machine's address in dotted-decimal form: on a connection the
+    // address of this end, otherwise the address that would reach RemoteHost.
+    QString LocalIP() const;
+
+    // Stream: listens on LocalPort; each incoming request raises ConnectionRequest.
+    SocketResult Listen();
+    // Stream: takes the pending request onto this object (which should be closed).
+    SocketResult Accept(long requestID);
+    // Stream: starts connecting to RemoteHost:RemotePort; the outcome arrives
+    // as Connected or Error.
+    SocketResult Connect();
+    SocketResult Connect(const QString& remoteHost, long remotePort);
+    // Stream: queues one 16-bit value. Datagram: sends the text as one datagram
+    // to RemoteHost:RemotePort, binding LocalPort first when the socket is closed.
+    SocketResult SendData(qint16 value);
+    SocketResult SendData(const QString& text);
+    // Stream: takes the next complete value. Datagram: takes the next whole
+    // datagram as Latin-1 text. False when nothing is waiting.
+    bool GetData(qint16& value);
+    bool GetData(QString& text);
+    // Closes at once; closing a closed socket does nothing. Events that were
+    // raised before the close but not yet delivered are dropped.
+    void Close();
+
+    // Maps a Qt socket error to the number and description of an Error event.
+    static SocketResult describe(int qtSocketError, const QString& qtText = QString());
+
+signals:
+    void ConnectionRequest(long requestID);
+    // The Connect event: the connection attempt has succeeded.
+    void Connected();
+    void DataArrival(long bytesTotal);
+    void SendProgress(long bytesSent, long bytesRemaining);
+    void SendComplete();
+    // The Close event: the peer has closed the connection.
+    void Closed();
+    void Error(short Number, const QString& Description);
+
+private:
+    // Implementation details are the .cpp's; members below are a sketch that
+    // the implementation may change freely.
+    Protocol m_protocol;
+    short m_state = sckClosed;
+    quint64 m_generation = 0;
+    QTcpServer* m_server = nullptr;
+    QTcpSocket* m_stream = nullptr;
+    QUdpSocket* m_datagram = nullptr;
+    QByteArray m_received;
+    std::deque<QByteArray> m_datagrams;
+    QHash<long, QTcpSocket*> m_requests;
+    long m_nextRequestID = 1;
+    std::deque<qint64> m_sendEnds;
+    qint64 m_bytesQueued = 0;
+    qint64 m_bytesSent = 0;
+};

@@ -1,0 +1,38 @@
+#include "ScriptedToolkit.h"
+
+#include "EventGate.h"
+
+ScriptedToolkit::ScriptedToolkit()
+{
+    Toolkit::setBackend(this);
+}
+
+ScriptedToolkit::~ScriptedToolkit()
+{
+    Toolkit::setBackend(nullptr);
+}
+
+int ScriptedToolkit::messageBox(const QString& prompt, int buttonSet, const QString& title)
+{
+    prompts << prompt;
+    titles << title;
+    buttons << buttonSet;
+    EventGate::Hold hold;
+    if (whileOpen)
+        whileOpen(prompt);
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    if (buttonSet == Toolkit::vbYesNo)
+        return Toolkit::vbNo;
+    return buttonSet == Toolkit::vbOKCancel ? Toolkit::vbCancel : Toolkit::vbOK;
+}
+
+float ScriptedToolkit::random()
+{
+    if (nextDraw) {
+        const float draw = *nextDraw;
+        nextDraw.reset();
+        return draw;
+    }
+    return 0.25f;
+}

@@ -284,8 +284,9 @@ void Winsock::onStreamReadyRead()
         return;
     m_received += m_stream->readAll();
     // One event per complete value; half a value waits for its other byte.
-    const qint64 complete = m_received.size() / 2;
-    while (m_valuesAnnounced < complete) {
+    // An event delivered at once may already have taken its value, so the
+    // count is taken afresh each time.
+    while (m_valuesAnnounced < m_received.size() / 2) {
         ++m_valuesAnnounced;
         raise([this] { emit DataArrival(long(m_received.size())); });
     }

@@ -2,6 +2,7 @@
 // against a raw peer that writes chosen bytes.
 
 #include "GameWindow.h"
+#include "MatchDriver.h"
 #include "ScriptedToolkit.h"
 #include "StatusLog.h"
 #include "TileButton.h"
@@ -13,48 +14,9 @@
 #include <QTcpSocket>
 #include <QtTest>
 
+using namespace MatchDriver;
+
 namespace {
-
-constexpr int Wait = 5000;
-
-// Carrier, Destroyer, Cruiser, Submarine and PT boat on rows 1, 3, 5, 7, 9.
-const QList<QList<short>> FleetSquares = {
-    {0, 1, 2, 3, 4}, {20, 21, 22, 23}, {40, 41, 42}, {60, 61, 62}, {80, 81}};
-
-QList<short> allShipSquares()
-{
-    QList<short> all;
-    for (const QList<short>& ship : FleetSquares)
-        all += ship;
-    return all;
-}
-
-void placeFleet(frmMain& w)
-{
-    const QList<QRadioButton*> options = {w.rdoShipCarrier, w.rdoShipDestroyer, w.rdoShipCruiser,
-                                          w.rdoShipSubmarine, w.rdoShipPTBoat};
-    for (int ship = 0; ship < FleetSquares.size(); ++ship) {
-        options[ship]->setChecked(true);
-        for (short square : FleetSquares[ship])
-            w.butHomeTile_Click(square);
-    }
-}
-
-void connectPair(GameWindow& host, GameWindow& guest)
-{
-    host->butReceive_Click();
-    guest->editIP->setText(QStringLiteral("127.0.0.1"));
-    guest->butConnect_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(host->bConnected && guest->bConnected, Wait);
-}
-
-QByteArray le(qint16 value)
-{
-    const quint16 bits = quint16(value);
-    QByteArray bytes;
-    bytes.append(char(bits & 0xFF)).append(char(bits >> 8));
-    return bytes;
-}
 
 // Reads what the window sends until `count` bytes have come, then waits a
 // little more to be sure that nothing else follows.
@@ -114,7 +76,7 @@ void MatchTest::wholeMatch()
     GameWindow host;
     GameWindow guest;
     toolkit->nextDraw = draw;
-    connectPair(host, guest);
+    QVERIFY(connectPair(host, guest));
 
     QCOMPARE(host->editStatus->lines(),
              QStringList({"New Game...", "Waiting for connection...", "Connected to 127.0.0.1",
@@ -368,13 +330,9 @@ void MatchTest::shotsOutsideTurnAreRefused()
     GameWindow host;
     GameWindow guest;
     toolkit->nextDraw = 0.9f;
-    connectPair(host, guest);
-    placeFleet(*host);
-    placeFleet(*guest);
-    host->butReady_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(guest->bOppReady, Wait);
-    guest->butReady_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(host->bMyTurn && !guest->bMyTurn && guest->bGameOn, Wait);
+    QVERIFY(connectPair(host, guest));
+    QVERIFY(startMatch(host, guest));
+    QVERIFY(host->bMyTurn);
 
     // The guest may not shoot on the host's turn: a beep and nothing sent.
     const int beeps = toolkit->beeps;

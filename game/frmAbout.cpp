@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "DesignFont.h"
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "Toolkit.h"
@@ -112,9 +113,7 @@ frmAbout::frmAbout(frmMain* main)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(Pictures::windowIcon());
     setFixedSize(Twips::size(5730, 3555));
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(designFont());
     buildWindow();
     Form_Load();
 }

@@ -1,5 +1,6 @@
 #include "frmHelpGame.h"
 
+#include "DesignFont.h"
 #include "Pictures.h"
 #include "TileButton.h"
 #include "Toolkit.h"
@@ -104,9 +105,7 @@ frmHelpGame::frmHelpGame(QWidget* owner)
     setWindowTitle(QStringLiteral("Game Help"));
     setWindowIcon(Pictures::windowIcon());
     setFixedSize(Twips::size(8085, 5100));
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(designFont());
 
     // Built in tab order: the game text comes first.
     buildTexts();

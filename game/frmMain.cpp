@@ -81,9 +81,13 @@ void frmMain::loadControlLibrary(const QStringList& folders)
         QvControls1->hide();
         return;
     }
-    Toolkit::MsgBox(QStringLiteral("The control library could not be loaded (%1).\r\n"
-                                   "Notices will be shown in the status box instead.")
-                        .arg(loaded.failure));
+    // Said once, when the window is on screen and the start-up has run.
+    const QString failure = loaded.failure;
+    QMetaObject::invokeMethod(this, [failure] {
+        Toolkit::MsgBox(QStringLiteral("The control library could not be loaded (%1).\r\n"
+                                       "Notices will be shown in the status box instead.")
+                            .arg(failure));
+    }, Qt::QueuedConnection);
 }
 
 void frmMain::Form_Load()

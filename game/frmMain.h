@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageCodes.h"
+#include "WavePlayer.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -19,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class StatusLog;
 class TileButton;
-class WavePlayer;
 class Winsock;
 
 // The game's main window: both seas, the fleet, the turn, the connection, the

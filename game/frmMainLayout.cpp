@@ -60,6 +60,10 @@ QRadioButton* option(QWidget* parent, const char* name, const QString& caption, 
 {
     auto* control = place<QRadioButton>(parent, name, geometry);
     control->setText(caption);
+    // A caption a few pixels wider than its documented box may use the
+    // free room of its frame rather than be cut.
+    const int room = parent->width() - geometry.left() - 2;
+    control->resize(qBound(geometry.width(), control->sizeHint().width(), room), geometry.height());
     return control;
 }
 
@@ -85,7 +89,9 @@ void frmMain::buildWindow()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(twips(0, 0, 7545, 6915).size());
-    QFont font = client->font();
+    // The captions were laid out for a small, narrow face; a condensed sans
+    // fits them in their documented widths.
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     client->setFont(font);
     setCentralWidget(client);

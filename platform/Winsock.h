@@ -8,7 +8,7 @@
 #include <QString>
 
 #include <deque>
-#include <memory>
+#include <functional>
 
 class QTcpServer;
 class QTcpSocket;
@@ -52,6 +52,8 @@ public:
     // The error numbers of the socket control that the game was written against.
     enum ErrorNumber : int {
         sckOutOfMemory = 7,
+        sckPermissionDenied = 10013,
+        sckInProgress = 10036,
         sckInvalidPropertyValue = 380,
         sckBadState = 40006,
         sckInvalidArg = 40014,
@@ -114,6 +116,9 @@ public:
     // Maps a Qt socket error to the number and description of an Error event.
     static SocketResult describe(int qtSocketError, const QString& qtText = QString());
 
+    // The largest text that one datagram carries over IPv4.
+    static constexpr int MaxDatagram = 65507;
+
 signals:
     void ConnectionRequest(long requestID);
     // The Connect event: the connection attempt has succeeded.
@@ -126,8 +131,15 @@ signals:
     void Error(short Number, const QString& Description);
 
 private:
-    // Implementation details are the .cpp's; members below are a sketch that
-    // the implementation may change freely.
+    void raise(std::function<void()> event);
+    void attachStream(QTcpSocket* socket);
+    void onNewConnection();
+    void onStreamReadyRead();
+    void onStreamBytesWritten(qint64 bytes);
+    void onDatagramReadyRead();
+    void dropRequest(long requestID);
+    SocketResult bindDatagram();
+
     Protocol m_protocol;
     short m_state = sckClosed;
     quint64 m_generation = 0;
@@ -138,6 +150,7 @@ private:
     std::deque<QByteArray> m_datagrams;
     QHash<long, QTcpSocket*> m_requests;
     long m_nextRequestID = 1;
+    qint64 m_valuesAnnounced = 0;
     std::deque<qint64> m_sendEnds;
     qint64 m_bytesQueued = 0;
     qint64 m_bytesSent = 0;

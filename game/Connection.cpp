@@ -1,0 +1,115 @@
+// Hosting, joining, accepting, closing and losing the game connection, and
+// the Chat menu.
+
+#include "frmMain.h"
+
+#include "ControlLibrary.h"
+#include "Toolkit.h"
+#include "Winsock.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+const QString GamePort = QStringLiteral("6431");
+const QString ChatPort = QStringLiteral("6432");
+
+} // namespace
+
+// A call that the socket refuses at once is reported like a socket error,
+// but nothing is closed: a connection that stands stays up.
+void frmMain::reportCallFailure(int number, const QString& description)
+{
+    Toolkit::MsgBox(QStringLiteral("Error #") + QString::number(number) + QStringLiteral(": ") + description);
+}
+
+void frmMain::butReceive_Click()
+{
+    PlaySound(QStringLiteral("waitingconnect"), false);
+    AppendStatus(QStringLiteral("Waiting for connection..."));
+    Winsock1->LocalPort = GamePort.toLong();
+    const SocketResult listening = Winsock1->Listen();
+    if (!listening.ok()) {
+        reportCallFailure(listening.number, listening.description);
+        return;
+    }
+    bHost = true;
+}
+
+void frmMain::butConnect_Click()
+{
+    if (Winsock1->State() != Winsock::sckClosed)
+        Winsock1->Close();
+    const SocketResult connecting = Winsock1->Connect(editIP->text(), GamePort.toLong());
+    if (!connecting.ok()) {
+        reportCallFailure(connecting.number, connecting.description);
+        return;
+    }
+    AppendStatus(QStringLiteral("Connecting..."));
+}
+
+void frmMain::Winsock1_ConnectionRequest(long requestID)
+{
+    if (Winsock1->State() != Winsock::sckClosed)
+        Winsock1->Close();
+    const SocketResult accepted = Winsock1->Accept(requestID);
+    if (!accepted.ok()) {
+        reportCallFailure(accepted.number, accepted.description);
+        return;
+    }
+    Winsock1_Connect();
+}
+
+void frmMain::Winsock1_Connect()
+{
+    PlaySound(QStringLiteral("connect"), true);
+    AppendStatus(QStringLiteral("Connected to ") + Winsock1->RemoteHostIP());
+    bConnected = true;
+    mnuChatOpen_Click();
+    butConnect->setEnabled(false);
+    butReceive->setEnabled(false);
+    bPlacing = true;
+    PlaySound(QStringLiteral("positionships"), false);
+    AppendStatus(QStringLiteral("Please position your ships"));
+}
+
+void frmMain::butDisconnect_Click()
+{
+    if (Toolkit::MsgBox(QStringLiteral("Disconnect?"), Toolkit::vbOKCancel) != Toolkit::vbOK)
+        return;
+    AppendStatus(QStringLiteral("Closing connection..."));
+    Winsock1->Close();
+    PlaySound(QStringLiteral("disconnected"), true);
+    ResetGame();
+}
+
+void frmMain::Winsock1_Close()
+{
+    Winsock1->Close();
+    PlaySound(QStringLiteral("disconnected"), true);
+    Toolkit::MsgBox(QStringLiteral("Disconnected"));
+    ResetGame();
+}
+
+void frmMain::Winsock1_Error(short Number, const QString& Description)
+{
+    Toolkit::MsgBox(QStringLiteral("Error #") + QString::number(Number) + QStringLiteral(": ") + Description
+                    + QStringLiteral("\r\nClosing Connection"));
+    Winsock1->Close();
+    bConnected = false;
+}
+
+void frmMain::mnuChatOpen_Click()
+{
+    if (!bConnected) {
+        Toolkit::MsgBox(QStringLiteral("You need to be connected first!"));
+        return;
+    }
+    ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), ChatPort});
+}
+
+void frmMain::mnuChatClose_Click()
+{
+    ControlLibrary::call(QvControls1, "CloseChat");
+}

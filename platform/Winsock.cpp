@@ -1,0 +1,446 @@
+#include "Winsock.h"
+
+#include "EventGate.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QUdpSocket>
+
+namespace {
+
+const SocketResult Ok{};
+
+// How long a closed connection may take to hand over what was still queued.
+constexpr int LingerMs = 5000;
+
+SocketResult invalidOperation()
+{
+    return {Winsock::sckInvalidOp, QStringLiteral("Invalid operation at current state")};
+}
+
+SocketResult wrongState()
+{
+    return {Winsock::sckBadState,
+            QStringLiteral("Wrong protocol or connection state for the requested transaction or request")};
+}
+
+SocketResult invalidPort()
+{
+    return {Winsock::sckInvalidPropertyValue, QStringLiteral("Invalid port number")};
+}
+
+bool validPort(long port)
+{
+    return port >= 0 && port <= 65535;
+}
+
+// Dotted-decimal text, also for an IPv4 address that Qt holds as IPv6.
+QString dotted(const QHostAddress& address)
+{
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
+}
+
+QHostAddress resolve(const QString& host)
+{
+    QHostAddress address;
+    if (address.setAddress(host))
+        return address;
+    const QHostInfo info = QHostInfo::fromName(host);
+    for (const QHostAddress& candidate : info.addresses()) {
+        if (candidate.protocol() == QAbstractSocket::IPv4Protocol)
+            return candidate;
+    }
+    return {};
+}
+
+} // namespace
+
+Winsock::Winsock(Protocol protocol, QObject* parent)
+    : QObject(parent)
+    , m_protocol(protocol)
+{
+}
+
+Winsock::~Winsock()
+{
+    Close();
+    qDeleteAll(m_requests);
+}
+
+SocketResult Winsock::describe(int qtSocketError, const QString& qtText)
+{
+    switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return {sckConnectionRefused, QStringLiteral("Connection is forcefully rejected")};
+    case QAbstractSocket::RemoteHostClosedError:
+        return {sckConnectionReset, QStringLiteral("The connection is reset by remote side")};
+    case QAbstractSocket::HostNotFoundError:
+        return {sckHostNotFound, QStringLiteral("Authoritative answer: Host not found")};
+    case QAbstractSocket::SocketAccessError:
+        return {sckPermissionDenied, QStringLiteral("Permission denied")};
+    case QAbstractSocket::SocketResourceError:
+        return {sckNoBufferSpace, QStringLiteral("No buffer space is available")};
+    case QAbstractSocket::SocketTimeoutError:
+        return {sckTimedout, QStringLiteral("Connection is timed out")};
+    case QAbstractSocket::DatagramTooLargeError:
+        return {sckMsgTooBig, QStringLiteral("The datagram is too large to fit into the buffer and is truncated")};
+    case QAbstractSocket::NetworkError:
+        return {sckNetworkUnreachable, QStringLiteral("Network is unreachable")};
+    case QAbstractSocket::AddressInUseError:
+        return {sckAddressInUse, QStringLiteral("Address in use")};
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return {sckAddressNotAvailable, QStringLiteral("Address not available from the local machine")};
+    case QAbstractSocket::UnsupportedSocketOperationError:
+        return {sckUnsupported, QStringLiteral("Unsupported operation")};
+    case QAbstractSocket::UnfinishedSocketOperationError:
+        return {sckInProgress, QStringLiteral("Operation is now in progress")};
+    default:
+        return {sckNetworkSubsystemFailed,
+                qtText.isEmpty() ? QStringLiteral("Network subsystem is failed") : qtText};
+    }
+}
+
+// Every event goes through the process-wide gate. An event raised before a
+// Close or an Accept belongs to the connection that ended there and is
+// dropped when its turn comes.
+void Winsock::raise(std::function<void()> event)
+{
+    const quint64 generation = m_generation;
+    EventGate::instance().deliver(this, [this, generation, event = std::move(event)] {
+        if (generation == m_generation)
+            event();
+    });
+}
+
+QString Winsock::RemoteHostIP() const
+{
+    if (m_stream && m_stream->state() != QAbstractSocket::UnconnectedState)
+        return dotted(m_stream->peerAddress());
+    const QHostAddress address(RemoteHost);
+    return address.isNull() ? QString() : dotted(address);
+}
+
+QString Winsock::LocalIP() const
+{
+    if (m_stream && m_stream->state() == QAbstractSocket::ConnectedState)
+        return dotted(m_stream->localAddress());
+    // The address this machine would use towards the peer: connecting a
+    // datagram socket sends nothing but chooses the route.
+    QHostAddress peer;
+    if (peer.setAddress(RemoteHost)) {
+        QUdpSocket probe;
+        probe.connectToHost(peer, validPort(RemotePort) && RemotePort ? quint16(RemotePort) : 9);
+        if (probe.waitForConnected(200) && !probe.localAddress().isNull())
+            return dotted(probe.localAddress());
+    }
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            return address.toString();
+    }
+    return QStringLiteral("127.0.0.1");
+}
+
+SocketResult Winsock::Listen()
+{
+    if (m_protocol != sckTCPProtocol)
+        return wrongState();
+    if (m_state != sckClosed)
+        return invalidOperation();
+    if (!validPort(LocalPort))
+        return invalidPort();
+    auto* server = new QTcpServer(this);
+    if (!server->listen(QHostAddress::AnyIPv4, quint16(LocalPort))) {
+        const SocketResult failure = describe(server->serverError(), server->errorString());
+        delete server;
+        return failure;
+    }
+    m_server = server;
+    connect(m_server, &QTcpServer::newConnection, this, &Winsock::onNewConnection);
+    m_state = sckListening;
+    return Ok;
+}
+
+void Winsock::onNewConnection()
+{
+    while (m_server && m_server->hasPendingConnections()) {
+        QTcpSocket* socket = m_server->nextPendingConnection();
+        socket->setParent(this);
+        const long requestID = m_nextRequestID++;
+        m_requests.insert(requestID, socket);
+        const quint64 generation = m_generation;
+        EventGate::instance().deliver(this, [this, generation, requestID] {
+            if (generation == m_generation)
+                emit ConnectionRequest(requestID);
+            // A request that the handler did not accept is refused.
+            dropRequest(requestID);
+        });
+    }
+}
+
+void Winsock::dropRequest(long requestID)
+{
+    if (QTcpSocket* socket = m_requests.take(requestID)) {
+        socket->abort();
+        socket->deleteLater();
+    }
+}
+
+SocketResult Winsock::Accept(long requestID)
+{
+    if (m_protocol != sckTCPProtocol)
+        return wrongState();
+    if (m_state != sckClosed)
+        return invalidOperation();
+    QTcpSocket* socket = m_requests.take(requestID);
+    if (!socket)
+        return {sckInvalidArg, QStringLiteral("The request is no longer pending")};
+    ++m_generation;
+    attachStream(socket);
+    m_state = sckConnected;
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    // Bytes or a close that came before the accept are reported from the
+    // event loop, after the accepting handler has returned.
+    QMetaObject::invokeMethod(this, [this, socket] {
+        if (m_stream != socket)
+            return;
+        if (socket->bytesAvailable() > 0)
+            onStreamReadyRead();
+        if (socket->state() == QAbstractSocket::UnconnectedState && m_state == sckConnected) {
+            m_state = sckClosing;
+            raise([this] { emit Closed(); });
+        }
+    }, Qt::QueuedConnection);
+    return Ok;
+}
+
+SocketResult Winsock::Connect(const QString& remoteHost, long remotePort)
+{
+    RemoteHost = remoteHost;
+    RemotePort = remotePort;
+    return Connect();
+}
+
+SocketResult Winsock::Connect()
+{
+    if (m_protocol != sckTCPProtocol)
+        return wrongState();
+    if (m_state != sckClosed)
+        return invalidOperation();
+    if (!validPort(RemotePort) || RemotePort == 0)
+        return invalidPort();
+    ++m_generation;
+    auto* socket = new QTcpSocket(this);
+    attachStream(socket);
+    m_state = sckConnecting;
+    socket->connectToHost(RemoteHost, quint16(RemotePort), QIODevice::ReadWrite,
+                          QAbstractSocket::IPv4Protocol);
+    return Ok;
+}
+
+void Winsock::attachStream(QTcpSocket* socket)
+{
+    m_stream = socket;
+    m_received.clear();
+    m_valuesAnnounced = 0;
+    m_sendEnds.clear();
+    m_bytesQueued = 0;
+    m_bytesSent = 0;
+    connect(socket, &QTcpSocket::connected, this, [this, socket] {
+        // Nagle off: every message is two bytes and the peer waits for it.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_state = sckConnected;
+        raise([this] { emit Connected(); });
+    });
+    connect(socket, &QTcpSocket::readyRead, this, &Winsock::onStreamReadyRead);
+    connect(socket, &QTcpSocket::bytesWritten, this, &Winsock::onStreamBytesWritten);
+    connect(socket, &QTcpSocket::disconnected, this, [this] {
+        if (m_state != sckConnected)
+            return;
+        m_state = sckClosing;
+        raise([this] { emit Closed(); });
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        // The peer's orderly close is the Close event, not an error.
+        if (error == QAbstractSocket::RemoteHostClosedError && m_state == sckConnected)
+            return;
+        if (m_state == sckClosing)
+            return;
+        m_state = sckError;
+        const SocketResult failure = describe(error, socket->errorString());
+        raise([this, failure] { emit Error(short(failure.number), failure.description); });
+    });
+}
+
+void Winsock::onStreamReadyRead()
+{
+    if (!m_stream)
+        return;
+    m_received += m_stream->readAll();
+    // One event per complete value; half a value waits for its other byte.
+    const qint64 complete = m_received.size() / 2;
+    while (m_valuesAnnounced < complete) {
+        ++m_valuesAnnounced;
+        raise([this] { emit DataArrival(long(m_received.size())); });
+    }
+}
+
+void Winsock::onStreamBytesWritten(qint64 bytes)
+{
+    m_bytesSent += bytes;
+    const qint64 remaining = m_bytesQueued - m_bytesSent;
+    const qint64 sent = m_bytesSent;
+    raise([this, sent, remaining] { emit SendProgress(long(sent), long(remaining)); });
+    while (!m_sendEnds.empty() && m_sendEnds.front() <= m_bytesSent) {
+        m_sendEnds.pop_front();
+        raise([this] { emit SendComplete(); });
+    }
+}
+
+SocketResult Winsock::SendData(qint16 value)
+{
+    if (m_protocol != sckTCPProtocol || !m_stream || m_state != sckConnected)
+        return wrongState();
+    const quint16 bits = quint16(value);
+    const char bytes[2] = {char(bits & 0xFF), char(bits >> 8)};
+    if (m_stream->write(bytes, 2) != 2)
+        return describe(m_stream->error(), m_stream->errorString());
+    m_bytesQueued += 2;
+    m_sendEnds.push_back(m_bytesQueued);
+    return Ok;
+}
+
+bool Winsock::GetData(qint16& value)
+{
+    if (m_received.size() < 2)
+        return false;
+    value = qint16(quint16(quint8(m_received[0])) | quint16(quint8(m_received[1])) << 8);
+    m_received.remove(0, 2);
+    if (m_valuesAnnounced > 0)
+        --m_valuesAnnounced;
+    return true;
+}
+
+SocketResult Winsock::bindDatagram()
+{
+    if (!validPort(LocalPort))
+        return invalidPort();
+    auto* socket = new QUdpSocket(this);
+    if (!socket->bind(QHostAddress::AnyIPv4, quint16(LocalPort))) {
+        const SocketResult failure = describe(socket->error(), socket->errorString());
+        delete socket;
+        return failure;
+    }
+    ++m_generation;
+    m_datagram = socket;
+    m_datagrams.clear();
+    connect(socket, &QUdpSocket::readyRead, this, &Winsock::onDatagramReadyRead);
+    connect(socket, &QUdpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        const SocketResult failure = describe(error, socket->errorString());
+        m_state = sckError;
+        raise([this, failure] { emit Error(short(failure.number), failure.description); });
+    });
+    m_state = sckOpen;
+    return Ok;
+}
+
+SocketResult Winsock::SendData(const QString& text)
+{
+    if (m_protocol != sckUDPProtocol)
+        return wrongState();
+    if (!validPort(RemotePort) || RemotePort == 0)
+        return invalidPort();
+    // Characters outside Latin-1 go out as "?".
+    const QByteArray payload = text.toLatin1();
+    if (payload.size() > MaxDatagram)
+        return describe(QAbstractSocket::DatagramTooLargeError);
+    if (m_state == sckClosed) {
+        const SocketResult bound = bindDatagram();
+        if (!bound.ok())
+            return bound;
+    }
+    if (!m_datagram)
+        return wrongState();
+    const QHostAddress peer = resolve(RemoteHost);
+    if (peer.isNull())
+        return describe(QAbstractSocket::HostNotFoundError);
+    if (m_datagram->writeDatagram(payload, peer, quint16(RemotePort)) != payload.size())
+        return describe(m_datagram->error(), m_datagram->errorString());
+    return Ok;
+}
+
+void Winsock::onDatagramReadyRead()
+{
+    while (m_datagram && m_datagram->hasPendingDatagrams()) {
+        const QNetworkDatagram datagram = m_datagram->receiveDatagram();
+        if (!datagram.isValid())
+            break;
+        m_datagrams.push_back(datagram.data());
+        const long size = long(datagram.data().size());
+        raise([this, size] { emit DataArrival(size); });
+    }
+}
+
+bool Winsock::GetData(QString& text)
+{
+    if (m_protocol == sckUDPProtocol) {
+        if (m_datagrams.empty())
+            return false;
+        text = QString::fromLatin1(m_datagrams.front());
+        m_datagrams.pop_front();
+        return true;
+    }
+    if (m_received.isEmpty())
+        return false;
+    text = QString::fromLatin1(m_received);
+    m_received.clear();
+    m_valuesAnnounced = 0;
+    return true;
+}
+
+void Winsock::Close()
+{
+    ++m_generation;
+    if (m_server) {
+        m_server->close();
+        m_server->deleteLater();
+        m_server = nullptr;
+    }
+    if (m_stream) {
+        QTcpSocket* socket = m_stream;
+        m_stream = nullptr;
+        socket->disconnect(this);
+        // An orderly close: what was queued still goes out, then the peer
+        // sees the end of the stream.
+        if (socket->state() == QAbstractSocket::ConnectedState) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            socket->disconnectFromHost();
+            if (socket->state() != QAbstractSocket::UnconnectedState) {
+                QTimer::singleShot(LingerMs, socket, [socket] {
+                    socket->abort();
+                    socket->deleteLater();
+                });
+            }
+        } else {
+            socket->abort();
+            socket->deleteLater();
+        }
+    }
+    if (m_datagram) {
+        m_datagram->disconnect(this);
+        m_datagram->close();
+        m_datagram->deleteLater();
+        m_datagram = nullptr;
+    }
+    m_received.clear();
+    m_datagrams.clear();
+    m_valuesAnnounced = 0;
+    m_sendEnds.clear();
+    m_state = sckClosed;
+}

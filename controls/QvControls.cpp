@@ -4,6 +4,7 @@
 #include "frmChat.h"
 #include "frmMsgBox.h"
 
+#include <QLabel>
 #include <QPointer>
 
 namespace {

@@ -5,10 +5,18 @@
 #include <QFileInfo>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
-// Records every sound request as its name (the file's base name) and wait flag.
+// Records every sound request as its name (the file's base name) and wait
+// flag, and, when given a journal, as "sound <name>" or "sound <name> wait"
+// in the order of everything else written there.
 class RecordingWavePlayer final : public WavePlayer {
 public:
+    explicit RecordingWavePlayer(QStringList* journal = nullptr)
+        : m_journal(journal)
+    {
+    }
+
     struct Request {
         QString name;
         bool wait;
@@ -18,7 +26,10 @@ public:
 
     void play(const QString& filePath, bool wait) override
     {
-        requests.append({QFileInfo(filePath).completeBaseName(), wait});
+        const QString name = QFileInfo(filePath).completeBaseName();
+        requests.append({name, wait});
+        if (m_journal)
+            *m_journal << (QStringLiteral("sound ") + name + (wait ? QStringLiteral(" wait") : QString()));
     }
 
     QStringList names() const
@@ -28,4 +39,7 @@ public:
             list << r.name;
         return list;
     }
+
+private:
+    QStringList* m_journal;
 };

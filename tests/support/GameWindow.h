@@ -1,0 +1,37 @@
+#pragma once
+
+#include "FakeControls.h"
+#include "RecordingWavePlayer.h"
+#include "frmMain.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <memory>
+
+// A main window as the tests use it: sounds recorded, the control library
+// replaced by a recording stand-in, and everything the window does (sounds,
+// notices, chat calls) written into one journal in order.
+struct GameWindow {
+    QStringList journal;
+    RecordingWavePlayer* sound = nullptr;
+    FakeControls* controls = nullptr;
+    std::unique_ptr<frmMain> window;
+
+    // The toolkit backend must already be scripted: without a control
+    // library the window says so once in a modal box.
+    GameWindow()
+    {
+        auto player = std::make_unique<RecordingWavePlayer>(&journal);
+        sound = player.get();
+        window = std::make_unique<frmMain>(std::move(player), QStringList{});
+        QCoreApplication::processEvents();
+        controls = new FakeControls(&journal, window.get());
+        window->QvControls1 = controls;
+        journal.clear();
+        sound->requests.clear();
+    }
+
+    frmMain* operator->() const { return window.get(); }
+    frmMain& operator*() const { return *window; }
+};

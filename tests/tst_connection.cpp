@@ -1,0 +1,131 @@
+// Hosting, joining, disconnecting and the Chat menu, through the window's
+// handlers over loopback.
+
+#include "GameWindow.h"
+#include "MatchDriver.h"
+#include "ScriptedToolkit.h"
+#include "StatusLog.h"
+#include "Winsock.h"
+
+#include <QPushButton>
+#include <QTcpServer>
+#include <QtTest>
+
+using namespace MatchDriver;
+
+class ConnectionTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ScriptedToolkit> toolkit;
+
+private slots:
+    void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
+    void cleanup() { toolkit.reset(); }
+
+    void refusedListenIsReportedAndNothingElseChanges();
+    void acceptedHostNoLongerListens();
+    void chatMenuFollowsTheConnection();
+    void disconnectAsksThenResetsBothSides();
+    void disconnectWithoutConnectionStillResets();
+};
+
+void ConnectionTest::refusedListenIsReportedAndNothingElseChanges()
+{
+    GameWindow host;
+    GameWindow guest;
+    toolkit->prompts.clear();
+    QVERIFY(connectPair(host, guest));
+
+    // Receive while connected: reported, and the connection stands.
+    host->butReceive_Click();
+    QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
+    QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
+    QVERIFY(host->bConnected && host->bPlacing);
+    guest->Winsock1->SendData(qint16(55));
+    QTRY_COMPARE_WITH_TIMEOUT(host->editLastShot->text(), QString("55"), Wait);
+
+    // Port already taken by another program: reported, and not hosting.
+    GameWindow third;
+    toolkit->prompts.clear();
+    host->mnuFileNew_Click();
+    QTcpServer squatter;
+    QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 6431));
+    third->butReceive_Click();
+    QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
+    QVERIFY(!third->bHost);
+    QCOMPARE(third->Winsock1->State(), short(Winsock::sckClosed));
+    QCOMPARE(third->editStatus->lines().last(), QString("Waiting for connection..."));
+}
+
+void ConnectionTest::acceptedHostNoLongerListens()
+{
+    GameWindow host;
+    GameWindow guest;
+    QVERIFY(connectPair(host, guest));
+    QTcpSocket third;
+    third.connectToHost(QHostAddress::LocalHost, 6431);
+    QVERIFY(!third.waitForConnected(Wait));
+    QCOMPARE(third.error(), QAbstractSocket::ConnectionRefusedError);
+    QVERIFY(host->bConnected && guest->bConnected);
+    QCOMPARE(host->editStatus->lines().size(), 4);
+}
+
+void ConnectionTest::chatMenuFollowsTheConnection()
+{
+    GameWindow host;
+    GameWindow guest;
+    toolkit->prompts.clear();
+    host->mnuChatOpen_Click();
+    QCOMPARE(toolkit->prompts, QStringList{"You need to be connected first!"});
+    host->mnuChatClose_Click();
+    QCOMPARE(host.journal, QStringList{"CloseChat"});
+
+    QVERIFY(connectPair(host, guest));
+    QCOMPARE(guest.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
+    guest->mnuChatOpen_Click();
+    QCOMPARE(guest.journal.filter("OpenChat").size(), 2);
+    // The end of the game connection leaves the chat alone.
+    guest->mnuFileNew_Click();
+    QTRY_VERIFY_WITH_TIMEOUT(!host->bConnected, Wait);
+    QVERIFY(guest.journal.filter("CloseChat").isEmpty() && host.journal.filter("CloseChat").size() == 1);
+}
+
+void ConnectionTest::disconnectAsksThenResetsBothSides()
+{
+    GameWindow host;
+    GameWindow guest;
+    QVERIFY(connectPair(host, guest));
+    toolkit->prompts.clear();
+    host.journal.clear();
+
+    toolkit->answers.enqueue(Toolkit::vbCancel);
+    host->butDisconnect_Click();
+    QCOMPARE(toolkit->prompts, QStringList{"Disconnect?"});
+    QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbOKCancel));
+    QVERIFY(host->bConnected && host.journal.isEmpty());
+
+    toolkit->answers.enqueue(Toolkit::vbOK);
+    host->butDisconnect_Click();
+    QCOMPARE(host.journal, QStringList({"sound disconnected wait", "sound newgame"}));
+    QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
+    QVERIFY(!host->bConnected && host->butReceive->isEnabled());
+
+    // The guest sees the close: "disconnected" to its end, the box, the reset.
+    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts.last(), QString("Disconnected"), Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!guest->bConnected && guest->butConnect->isEnabled(), Wait);
+    QCOMPARE(guest.journal.mid(guest.journal.size() - 2),
+             QStringList({"sound disconnected wait", "sound newgame"}));
+    QCOMPARE(guest->editStatus->lines(), QStringList{"New Game..."});
+}
+
+void ConnectionTest::disconnectWithoutConnectionStillResets()
+{
+    GameWindow alone;
+    alone->editStatus->append("something");
+    toolkit->answers.enqueue(Toolkit::vbOK);
+    alone->butDisconnect_Click();
+    QCOMPARE(alone.journal, QStringList({"sound disconnected wait", "sound newgame"}));
+    QCOMPARE(alone->editStatus->lines(), QStringList{"New Game..."});
+}
+
+QTEST_MAIN(ConnectionTest)
+#include "tst_connection.moc"

@@ -284,8 +284,9 @@ void Winsock::onStreamReadyRead()
         return;
     m_received += m_stream->readAll();
     // One event per complete value; half a value waits for its other byte.
-    const qint64 complete = m_received.size() / 2;
-    while (m_valuesAnnounced < complete) {
+    // A handler that runs at once reads its value from the buffer, so the
+    // count of complete values is taken afresh after every event.
+    while (m_valuesAnnounced < m_received.size() / 2) {
         ++m_valuesAnnounced;
         raise([this] { emit DataArrival(long(m_received.size())); });
     }

@@ -139,6 +139,26 @@ private slots:
         QCOMPARE(host.events, expected);
     }
 
+    // A handler that waits (a modal box, a waiting sound) while the next value
+    // comes in: that value is announced once the handler has returned.
+    void valueArrivingWhileItsHandlerWaitsIsAnnouncedAfter()
+    {
+        Probe host;
+        QTcpSocket client;
+        acceptPlainClient(host, client);
+        bool waited = false;
+        connect(&host.socket, &Winsock::DataArrival, this, [&](long) {
+            if (waited)
+                return;
+            waited = true;
+            EventGate::Hold hold;
+            client.write(littleEndian({-6}));
+            QTest::qWait(200);
+        });
+        client.write(littleEndian({12}));
+        QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value 12"), QStringLiteral("Value -6")}));
+    }
+
     void refusedConnectRaisesTheErrorEvent()
     {
         Probe guest;

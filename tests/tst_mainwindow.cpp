@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -187,6 +188,26 @@ private slots:
         QCOMPARE(guest->Winsock1->State(), short(Winsock::sckConnected));
         QTRY_COMPARE(guest->editStatus->lines().last(), QStringLiteral("Received Garbage"));
         QCOMPARE(toolkit->beeps, 1);
+    }
+
+    void receiveRefusedAtOnceIsReportedAndChangesNothing()
+    {
+        QTcpServer occupant;
+        QVERIFY(occupant.listen(QHostAddress::AnyIPv4, 6431));
+        GameWindow game;
+        toolkit->prompts.clear();
+        game->butReceive_Click();
+        QCOMPARE(toolkit->prompts, QStringList{QStringLiteral("Error #10048: Address in use")});
+        QVERIFY(!game->bHost);
+        QCOMPARE(game->Winsock1->State(), short(Winsock::sckClosed));
+
+        occupant.close();
+        game->butReceive_Click();
+        QVERIFY(game->bHost);
+        game->butReceive_Click();
+        QCOMPARE(toolkit->prompts.last(), QStringLiteral("Error #40020: Invalid operation at current state"));
+        QCOMPARE(game->Winsock1->State(), short(Winsock::sckListening));
+        QVERIFY(game->bHost && game->butReceive->isEnabled());
     }
 
     void gameNewDuringAConnectionResetsBothSides()

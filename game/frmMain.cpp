@@ -62,6 +62,9 @@ void frmMain::connectHandlers()
     connect(mnuOptionsSound, &QAction::triggered, this, &frmMain::mnuOptionsSound_Click);
     connect(mnuChatOpen, &QAction::triggered, this, &frmMain::mnuChatOpen_Click);
     connect(mnuChatClose, &QAction::triggered, this, &frmMain::mnuChatClose_Click);
+    connect(mnuHelpGame, &QAction::triggered, this, &frmMain::mnuHelpGame_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
+    connect(picShip, &PictureBox::clicked, this, &frmMain::picShip_Click);
 
     connect(Winsock1, &Winsock::ConnectionRequest, this, &frmMain::Winsock1_ConnectionRequest);
     connect(Winsock1, &Winsock::Connected, this, &frmMain::Winsock1_Connect);

@@ -139,6 +139,10 @@ public:
     void mnuChatOpen_Click();
     void mnuChatClose_Click();
 
+    void mnuHelpGame_Click();
+    void mnuHelpAbout_Click();
+    void picShip_Click();
+
     // A notice to the player in the control library's message box, or in the
     // status log when the library is missing.
     void ShowNotice(const QString& message);

@@ -18,6 +18,9 @@ public:
     {
         QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::NoButton,
                         QApplication::activeWindow());
+        // Prompts can carry text from the network (error descriptions, a
+        // port text); never let the box read them as markup.
+        box.setTextFormat(Qt::PlainText);
         QAbstractButton* yes = nullptr;
         QAbstractButton* no = nullptr;
         QAbstractButton* ok = nullptr;

@@ -7,9 +7,10 @@
 class QWidget;
 
 // The runtime services that every window stands on: the modal message box,
-// the beep, random numbers and the application's title and version. They go
-// through a replaceable backend so that tests can answer message boxes and
-// fix random draws.
+// the beep, random numbers, printing a window and the application's title
+// and version. The message box, the beep and the random numbers go through a
+// replaceable backend so that tests can answer message boxes and fix random
+// draws; printing goes to whatever the system's default printer is.
 namespace Toolkit {
 
 enum Buttons : int { vbOKOnly = 0, vbOKCancel = 1, vbYesNo = 4 };
@@ -26,6 +27,11 @@ PLATFORM_EXPORT void Beep();
 PLATFORM_EXPORT void Randomize();
 // A single-precision value, uniform in [0, 1).
 PLATFORM_EXPORT float Rnd();
+
+// Prints an image of the window, as it is shown, on the default printer,
+// with no dialog and no message. Returns false, having printed nothing, when
+// there is no printer or the job could not be handed to it.
+PLATFORM_EXPORT bool PrintWindow(QWidget* window);
 
 PLATFORM_EXPORT QString AppTitle();
 PLATFORM_EXPORT int AppMajor();

@@ -1,0 +1,41 @@
+#include "ChatText.h"
+
+namespace ChatText {
+
+QString toLatin1Text(const QString& typed)
+{
+    QString text;
+    for (const char32_t character : typed.toUcs4())
+        text += character <= 0xFF ? QChar(char16_t(character)) : QChar(u'?');
+    return text;
+}
+
+QStringList datagrams(const QString& latin1Text)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    do {
+        pieces << latin1Text.mid(start, MaxDatagram);
+        start += MaxDatagram;
+    } while (start < latin1Text.size());
+    return pieces;
+}
+
+QString visible(const QString& text)
+{
+    constexpr char16_t controlPictures = 0x2400;
+    constexpr char16_t deletePicture = 0x2421;
+    QString shown = text;
+    for (QChar& character : shown) {
+        const char16_t code = character.unicode();
+        if (code < 0x20)
+            character = QChar(char16_t(controlPictures + code));
+        else if (code == 0x7F)
+            character = QChar(deletePicture);
+        else if (code >= 0x80 && code < 0xA0)
+            character = QChar(QChar::ReplacementCharacter);
+    }
+    return shown;
+}
+
+} // namespace ChatText

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The chat's payload is 8-bit Latin-1 text, one byte per character, one
+// message per datagram.
+namespace ChatText {
+
+// The most that one IPv4 datagram can carry.
+inline constexpr int MaxDatagram = 65507;
+
+// Each character that Latin-1 cannot carry becomes one "?", so a text of n
+// characters always goes out as n bytes.
+QString toLatin1Text(const QString& typed);
+
+// A line too long for one datagram goes out as several, in order, never cut.
+// An empty line is one empty datagram.
+QStringList datagrams(const QString& latin1Text);
+
+// Control characters shown as visible symbols, so that a peer's text can
+// neither break lines nor hide anything in an area.
+QString visible(const QString& text);
+
+} // namespace ChatText

@@ -1,0 +1,8 @@
+#include "QvControlsPlugin.h"
+
+#include "QvControls.h"
+
+QWidget* QvControlsPlugin::createComponent(QWidget* parent)
+{
+    return new QvControls(parent);
+}

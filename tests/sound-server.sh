@@ -1,0 +1,80 @@
+#!/bin/sh
+# A private sound server for the sound tests: a session bus, PipeWire with its
+# session manager and PulseAudio front end, and a null sink that plays into
+# nothing. Everything lives in DIR, which becomes the tests' XDG_RUNTIME_DIR.
+#   sound-server.sh start DIR   start it and wait until it plays
+#   sound-server.sh stop DIR    stop what start began and remove DIR
+set -eu
+
+action=$1
+dir=$2
+daemons="dbus-daemon pipewire wireplumber pipewire-pulse"
+
+# waitfor WHAT COMMAND...: retries for at most ten seconds.
+waitfor() {
+    what=$1
+    shift
+    tries=100
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        if [ "$tries" -le 0 ]; then
+            echo "sound server: $what did not come up; logs in $dir" >&2
+            exit 1
+        fi
+        sleep 0.1
+    done
+}
+
+# launch NAME COMMAND...: in the background, its output in DIR/NAME.log and
+# not on the test runner's pipes, which would otherwise stay open.
+launch() {
+    name=$1
+    shift
+    "$@" </dev/null >"$dir/$name.log" 2>&1 &
+    echo $! >"$dir/$name.pid"
+}
+
+stop() {
+    for name in $daemons; do
+        [ -f "$dir/$name.pid" ] && kill "$(cat "$dir/$name.pid")" 2>/dev/null || true
+    done
+    for name in $daemons; do
+        [ -f "$dir/$name.pid" ] || continue
+        pid=$(cat "$dir/$name.pid")
+        tries=50
+        while kill -0 "$pid" 2>/dev/null && [ "$tries" -gt 0 ]; do
+            tries=$((tries - 1))
+            sleep 0.1
+        done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$dir"
+}
+
+case "$action" in
+start)
+    [ -d "$dir" ] && stop
+    mkdir -m 700 -p "$dir"
+    export XDG_RUNTIME_DIR="$dir"
+    export XDG_STATE_HOME="$dir/state" XDG_CONFIG_HOME="$dir/config"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/bus"
+    launch dbus-daemon dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
+    waitfor "the session bus" test -S "$dir/bus"
+    launch pipewire pipewire
+    waitfor "PipeWire" test -S "$dir/pipewire-0"
+    launch wireplumber wireplumber
+    launch pipewire-pulse pipewire-pulse
+    waitfor "the PulseAudio front end" pactl info
+    pactl load-module module-null-sink sink_name=ossaria-null >/dev/null
+    pactl set-default-sink ossaria-null
+    # The session manager takes the sink as default once it is in charge.
+    waitfor "the session manager" sh -c 'pactl info | grep -q "Default Sink: ossaria-null"'
+    ;;
+stop)
+    stop
+    ;;
+*)
+    echo "usage: $0 start|stop DIR" >&2
+    exit 2
+    ;;
+esac

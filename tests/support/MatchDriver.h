@@ -1,0 +1,81 @@
+#pragma once
+
+#include "GameWindow.h"
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <QList>
+#include <QRadioButton>
+#include <QTcpSocket>
+#include <QtTest>
+
+// Steps of a match as the players take them, for tests that join windows
+// over loopback.
+namespace MatchDriver {
+
+inline constexpr int Wait = 5000;
+
+// Carrier, Destroyer, Cruiser, Submarine and PT boat on rows 1, 3, 5, 7, 9.
+inline const QList<QList<short>> FleetSquares = {
+    {0, 1, 2, 3, 4}, {20, 21, 22, 23}, {40, 41, 42}, {60, 61, 62}, {80, 81}};
+
+inline QList<short> allShipSquares()
+{
+    QList<short> all;
+    for (const QList<short>& ship : FleetSquares)
+        all += ship;
+    return all;
+}
+
+inline void placeFleet(frmMain& w)
+{
+    const QList<QRadioButton*> options = {w.rdoShipCarrier, w.rdoShipDestroyer, w.rdoShipCruiser,
+                                          w.rdoShipSubmarine, w.rdoShipPTBoat};
+    for (int ship = 0; ship < FleetSquares.size(); ++ship) {
+        options[ship]->setChecked(true);
+        for (short square : FleetSquares[ship])
+            w.butHomeTile_Click(square);
+    }
+}
+
+// The host presses Receive, the guest connects to it on loopback.
+inline bool connectPair(GameWindow& host, GameWindow& guest)
+{
+    host->butReceive_Click();
+    guest->editIP->setText(QStringLiteral("127.0.0.1"));
+    guest->butConnect_Click();
+    return QTest::qWaitFor([&] { return host->bConnected && guest->bConnected; }, Wait);
+}
+
+// Both place their fleets and declare ready, host first; true once the
+// match has started on both sides.
+inline bool startMatch(GameWindow& host, GameWindow& guest)
+{
+    placeFleet(*host);
+    placeFleet(*guest);
+    host->butReady_Click();
+    if (!QTest::qWaitFor([&] { return guest->bOppReady; }, Wait))
+        return false;
+    guest->butReady_Click();
+    return QTest::qWaitFor([&] {
+        return host->bGameOn && guest->bGameOn && !host->bStartPending && !guest->bStartPending
+               && host->bMyTurn != guest->bMyTurn;
+    }, Wait);
+}
+
+// One shot and its answer: true once the answer has come back.
+inline bool fire(GameWindow& shooter, GameWindow& target, short square)
+{
+    shooter->butEnemyTile_Click(square);
+    return QTest::qWaitFor([&] { return target->bMyTurn && shooter->bCanShoot; }, Wait);
+}
+
+inline QByteArray le(qint16 value)
+{
+    const quint16 bits = quint16(value);
+    QByteArray bytes;
+    bytes.append(char(bits & 0xFF)).append(char(bits >> 8));
+    return bytes;
+}
+
+} // namespace MatchDriver

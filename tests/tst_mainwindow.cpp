@@ -3,6 +3,7 @@
 
 #include "EventGate.h"
 #include "GameWindow.h"
+#include "MatchDriver.h"
 #include "PictureBox.h"
 #include "ScriptedToolkit.h"
 #include "StatusLog.h"
@@ -45,10 +46,7 @@ class MainWindowTest : public QObject {
 
     void connectWindows(GameWindow& host, GameWindow& guest)
     {
-        host->butReceive_Click();
-        guest->editIP->setText(QStringLiteral("127.0.0.1"));
-        guest->butConnect_Click();
-        QTRY_VERIFY(host->bConnected && guest->bConnected);
+        QVERIFY(MatchDriver::connectPair(host, guest));
         toolkit->prompts.clear();
     }
 

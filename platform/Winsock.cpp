@@ -280,15 +280,19 @@ void Winsock::attachStream(QTcpSocket* socket)
 
 void Winsock::onStreamReadyRead()
 {
-    if (!m_stream)
-        return;
-    m_received += m_stream->readAll();
-    // One event per complete value; half a value waits for its other byte.
-    // An event delivered at once may already have taken its value, so the
-    // count is taken afresh each time.
-    while (m_valuesAnnounced < m_received.size() / 2) {
-        ++m_valuesAnnounced;
-        raise([this] { emit DataArrival(long(m_received.size())); });
+    // Bytes that come in while a handler raised from here waits in a nested
+    // event loop raise no second readyRead, so they are taken up here once
+    // that handler has returned, unless it closed the connection.
+    QTcpSocket* const socket = m_stream;
+    while (socket && m_stream == socket && socket->bytesAvailable() > 0) {
+        m_received += socket->readAll();
+        // One event per complete value; half a value waits for its other
+        // byte. A handler that runs at once reads its value from the buffer,
+        // so the count of complete values is taken afresh after every event.
+        while (m_stream == socket && m_valuesAnnounced < m_received.size() / 2) {
+            ++m_valuesAnnounced;
+            raise([this] { emit DataArrival(long(m_received.size())); });
+        }
     }
 }
 

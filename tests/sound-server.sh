@@ -5,24 +5,18 @@
 #   sound-server.sh start DIR   start it and wait until it plays
 #   sound-server.sh stop DIR    stop what start began and remove DIR
 set -eu
-
-action=$1
 dir=$2
-daemons="dbus-daemon pipewire wireplumber pipewire-pulse"
 
 # waitfor WHAT COMMAND...: retries for at most ten seconds.
 waitfor() {
     what=$1
     shift
-    tries=100
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        if [ "$tries" -le 0 ]; then
-            echo "sound server: $what did not come up; logs in $dir" >&2
-            exit 1
-        fi
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return
         sleep 0.1
     done
+    echo "sound server: $what did not come up; logs in $dir" >&2
+    exit 1
 }
 
 # launch NAME COMMAND...: in the background, its output in DIR/NAME.log and
@@ -34,29 +28,23 @@ launch() {
     echo $! >"$dir/$name.pid"
 }
 
+# Asks each daemon that start began to end, waits up to five seconds in all,
+# then kills what is left.
 stop() {
-    for name in $daemons; do
-        [ -f "$dir/$name.pid" ] && kill "$(cat "$dir/$name.pid")" 2>/dev/null || true
-    done
-    for name in $daemons; do
-        [ -f "$dir/$name.pid" ] || continue
-        pid=$(cat "$dir/$name.pid")
-        tries=50
-        while kill -0 "$pid" 2>/dev/null && [ "$tries" -gt 0 ]; do
-            tries=$((tries - 1))
-            sleep 0.1
-        done
+    pids=$(cd "$dir" 2>/dev/null && cat dbus-daemon.pid pipewire.pid wireplumber.pid pipewire-pulse.pid 2>/dev/null || true)
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    for pid in $pids; do
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null && sleep 0.1 || break; done
         kill -9 "$pid" 2>/dev/null || true
     done
     rm -rf "$dir"
 }
 
-case "$action" in
+case "$1" in
 start)
     [ -d "$dir" ] && stop
     mkdir -m 700 -p "$dir"
-    export XDG_RUNTIME_DIR="$dir"
-    export XDG_STATE_HOME="$dir/state" XDG_CONFIG_HOME="$dir/config"
+    export XDG_RUNTIME_DIR="$dir" XDG_STATE_HOME="$dir/state" XDG_CONFIG_HOME="$dir/config"
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/bus"
     launch dbus-daemon dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
     waitfor "the session bus" test -S "$dir/bus"
@@ -70,11 +58,6 @@ start)
     # The session manager takes the sink as default once it is in charge.
     waitfor "the session manager" sh -c 'pactl info | grep -q "Default Sink: ossaria-null"'
     ;;
-stop)
-    stop
-    ;;
-*)
-    echo "usage: $0 start|stop DIR" >&2
-    exit 2
-    ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop DIR" >&2; exit 2 ;;
 esac

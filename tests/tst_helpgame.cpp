@@ -1,5 +1,5 @@
-// The game reference window: its texts, its colour legend, one instance at a
-// time, and its place beside a running game.
+// The game reference window: its texts, its colour legend, and one instance
+// at a time beside a running game.
 
 #include "GameWindow.h"
 #include "ScriptedToolkit.h"
@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -44,41 +43,32 @@ QString shownAsLines(const QByteArray& text)
 class HelpGameTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        delete frmHelpGame::instance();
-    }
+    void cleanup() { delete frmHelpGame::instance(); }
 
     void textsAreExactlyAsWritten()
     {
-        QCOMPARE(documentedGameText.size(), 929);
-        QCOMPARE(documentedGameText.count("\r\n"), 11);
-        QCOMPARE(documentedColorsText.size(), 173);
         QCOMPARE(frmHelpGame::gameText().toLatin1(), documentedGameText);
         QCOMPARE(frmHelpGame::colorsText().toLatin1(), documentedColorsText);
 
         frmHelpGame* help = frmHelpGame::showInstance(nullptr);
-        QCOMPARE(help->windowTitle(), QStringLiteral("Game Help"));
-        QCOMPARE(help->size(), QSize(539, 340));
         QCOMPARE(help->editHelpText->toPlainText(), shownAsLines(documentedGameText));
         QCOMPARE(help->editColors->toPlainText(), shownAsLines(documentedColorsText));
-        QCOMPARE(help->butDone->text(), QStringLiteral("&Done"));
-        QCOMPARE(help->butPrint->text(), QStringLiteral("&Print"));
         QVERIFY(QTest::qWaitForWindowActive(help));
         QCOMPARE(QApplication::focusWidget(), help->editHelpText);
     }
 
+    // Four rows top to bottom, each sample left of its caption; clicking a
+    // sample changes nothing.
     void legendShowsFourRowsTopToBottom()
     {
         frmHelpGame* help = frmHelpGame::showInstance(nullptr);
-        struct Row {
+        const struct {
             TileButton* sample;
             quint32 color;
             QString mark;
             QLabel* label;
             QString text;
-        };
-        const QList<Row> rows = {
+        } rows[] = {
             {help->butHomeTile[0], 0xFFFFFF, "", help->Label1, "1) White:   Unknown content (enemy sea)"},
             {help->butHomeTile[3], 0xFF0000, "X", help->Label4, "2) Blue:    Water (no hit)"},
             {help->butHomeTile[1], 0x0000C0, "X", help->Label3, "3) Red:     Hit Ship"},
@@ -86,15 +76,12 @@ private slots:
         };
         QCOMPARE(help->findChildren<TileButton*>().size(), 4);
         int previousTop = -1;
-        for (const Row& row : rows) {
-            QCOMPARE(row.sample->color(), row.color);
-            QCOMPARE(row.sample->text(), row.mark);
+        for (const auto& row : rows) {
             QCOMPARE(row.label->text(), row.text);
             QCOMPARE(row.label->y(), row.sample->y());
             QVERIFY(row.label->x() > row.sample->x() + row.sample->width());
             QVERIFY(row.sample->y() > previousTop);
             previousTop = row.sample->y();
-
             QTest::mouseClick(row.sample, Qt::LeftButton);
             QCOMPARE(row.sample->color(), row.color);
             QCOMPARE(row.sample->text(), row.mark);
@@ -102,24 +89,9 @@ private slots:
         QVERIFY(help->isVisible());
     }
 
-    void oneInstanceRaisedAgainAndRebuiltAfterDone()
-    {
-        QPointer<frmHelpGame> first = frmHelpGame::showInstance(nullptr);
-        first->editHelpText->setPlainText(QStringLiteral("scribbled"));
-        QCOMPARE(frmHelpGame::showInstance(nullptr), first.data());
-        QCOMPARE(first->editHelpText->toPlainText(), QStringLiteral("scribbled"));
-
-        QTest::mouseClick(first->butDone, Qt::LeftButton);
-        QVERIFY(!first->isVisible());
-        QTRY_VERIFY(first.isNull());
-        QVERIFY(!frmHelpGame::instance());
-
-        frmHelpGame* second = frmHelpGame::showInstance(nullptr);
-        QVERIFY(second->isVisible());
-        QCOMPARE(second->editHelpText->toPlainText(), shownAsLines(documentedGameText));
-    }
-
-    void gameReferenceMenuLeavesTheGameAlone()
+    // Open beside the game without blocking it, raised again rather than
+    // doubled, built afresh after Done, and the game itself untouched.
+    void oneInstanceBesideTheGame()
     {
         ScriptedToolkit toolkit;
         GameWindow game;
@@ -127,20 +99,24 @@ private slots:
         const QStringList statusBefore = game->editStatus->lines();
 
         game->mnuHelpGame->trigger();
-        frmHelpGame* help = frmHelpGame::instance();
-        QVERIFY(help && help->isVisible());
-        QVERIFY(help->isWindow());
-        QCOMPARE(help->parentWidget(), game.window.get());
+        QPointer<frmHelpGame> first = frmHelpGame::instance();
+        QVERIFY(first && first->isVisible() && first->isWindow());
+        QCOMPARE(first->parentWidget(), game.window.get());
+        QVERIFY(!QApplication::activeModalWidget());
+        first->editHelpText->setPlainText(QStringLiteral("scribbled"));
         game->mnuHelpGame->trigger();
-        QCOMPARE(frmHelpGame::instance(), help);
+        QCOMPARE(frmHelpGame::instance(), first.data());
+        QCOMPARE(first->editHelpText->toPlainText(), QStringLiteral("scribbled"));
         QCOMPARE(game->findChildren<frmHelpGame*>().size(), 1);
 
-        // The main window stays usable while the help is open.
-        game->editIP->setText(QStringLiteral("127.0.0.1"));
-        QTest::mouseClick(help->butDone, Qt::LeftButton);
-        QTRY_VERIFY(!frmHelpGame::instance());
+        QTest::mouseClick(first->butDone, Qt::LeftButton);
+        QTRY_VERIFY(first.isNull());
+        QVERIFY(!frmHelpGame::instance());
+        game->mnuHelpGame->trigger();
+        QVERIFY(frmHelpGame::instance() && frmHelpGame::instance()->isVisible());
+        QCOMPARE(frmHelpGame::instance()->editHelpText->toPlainText(), shownAsLines(documentedGameText));
+
         QCOMPARE(game->editStatus->lines(), statusBefore);
-        QCOMPARE(game->editIP->text(), QStringLiteral("127.0.0.1"));
         QVERIFY(game.journal.isEmpty());
         QCOMPARE(toolkit.prompts.size(), promptsBefore);
     }

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // The first PDF that the queue has finished writing into the folder, or
@@ -31,17 +33,14 @@ QString finishedPdf(const QString& folder, const QString& pageImageStem)
     return QString();
 }
 
-int pixelsNear(const QImage& image, QRgb wanted)
+bool showsColour(const QImage& page, QRgb wanted)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (qAbs(qRed(pixel) - qRed(wanted)) < 40 && qAbs(qGreen(pixel) - qGreen(wanted)) < 40
-                && qAbs(qBlue(pixel) - qBlue(wanted)) < 40)
-                ++count;
-        }
-    return count;
+    const QImage image = page.convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    return std::any_of(pixels, pixels + image.width() * image.height(), [wanted](QRgb pixel) {
+        return qAbs(qRed(pixel) - qRed(wanted)) < 40 && qAbs(qGreen(pixel) - qGreen(wanted)) < 40
+            && qAbs(qBlue(pixel) - qBlue(wanted)) < 40;
+    });
 }
 
 } // namespace
@@ -49,10 +48,7 @@ int pixelsNear(const QImage& image, QRgb wanted)
 class PrintingTest : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup()
-    {
-        delete frmHelpGame::instance();
-    }
+    void cleanup() { delete frmHelpGame::instance(); }
 
     // Run with PRINTER naming a PDF queue that writes into OSSARIA_PRINT_OUT.
     void printsTheWindowOnTheDefaultPrinter()
@@ -72,9 +68,8 @@ private slots:
         QVERIFY(!page.isNull());
         // The legend's samples are the window's only yellow, pure blue and
         // dark red: finding all three shows the window on the page.
-        QVERIFY(pixelsNear(page, qRgb(255, 255, 0)) > 0);
-        QVERIFY(pixelsNear(page, qRgb(0, 0, 255)) > 0);
-        QVERIFY(pixelsNear(page, qRgb(192, 0, 0)) > 0);
+        for (const QRgb legendColour : {qRgb(255, 255, 0), qRgb(0, 0, 255), qRgb(192, 0, 0)})
+            QVERIFY(showsColour(page, legendColour));
         QVERIFY(toolkit.prompts.isEmpty());
         QVERIFY(help->isVisible());
     }
@@ -90,8 +85,6 @@ private slots:
         QVERIFY(toolkit.prompts.isEmpty());
         QCOMPARE(toolkit.beeps, 0);
         QVERIFY(help->isVisible());
-        QTest::mouseClick(help->butDone, Qt::LeftButton);
-        QTRY_VERIFY(!frmHelpGame::instance());
     }
 };
 

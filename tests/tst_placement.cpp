@@ -24,7 +24,6 @@ class PlacementTest : public QObject {
     std::unique_ptr<GameWindow> game;
 
     frmMain& w() { return **game; }
-    QStringList notices() const { return game->journal.filter(QRegularExpression("^MsgBox ")).replaceInStrings("MsgBox ", ""); }
     void click(std::initializer_list<short> squares)
     {
         for (short square : squares)
@@ -60,9 +59,8 @@ private slots:
     void lineGrowsAtEitherEndInAscendingOrder();
     void refusedClickChangesNothing_data();
     void refusedClickChangesNothing();
-    void readyReportsTheFirstIncompleteShip_data();
-    void readyReportsTheFirstIncompleteShip();
-    void readyWithWholeFleetClosesPlacement();
+    void readyChecksTheWholeFleet_data();
+    void readyChecksTheWholeFleet();
     void resetShipsAsksAndClears();
 };
 
@@ -133,12 +131,12 @@ void PlacementTest::refusedClickChangesNothing()
     const QList<QList<int>> before = fleetState();
     game->journal.clear();
     w().butHomeTile_Click(refused);
-    QCOMPARE(notices(), notice.isEmpty() ? QStringList() : QStringList{notice});
+    QCOMPARE(game->journal, notice.isEmpty() ? QStringList() : QStringList{"MsgBox " + notice});
     QCOMPARE(toolkit->beeps, beep ? 1 : 0);
     QCOMPARE(fleetState(), before);
 }
 
-void PlacementTest::readyReportsTheFirstIncompleteShip_data()
+void PlacementTest::readyChecksTheWholeFleet_data()
 {
     const QList<QList<short>> fleet = MatchDriver::FleetSquares;
     QTest::addColumn<QList<QList<short>>>("placed");
@@ -148,32 +146,27 @@ void PlacementTest::readyReportsTheFirstIncompleteShip_data()
         << QList<QList<short>>{{0, 1}, fleet[1], fleet[2], {60}, fleet[4]} << "Carrier not fully positionned";
     QTest::newRow("no Submarine") << fleet.mid(0, 3) << "Submarine not fully positionned";
     QTest::newRow("PT boat short") << fleet.mid(0, 4) + QList<QList<short>>{{80}} << "PTBoat not fully positionned";
+    QTest::newRow("whole fleet") << fleet << QString();
 }
 
-void PlacementTest::readyReportsTheFirstIncompleteShip()
+void PlacementTest::readyChecksTheWholeFleet()
 {
     QFETCH(QList<QList<short>>, placed);
     QFETCH(QString, notice);
+    const bool ready = notice.isEmpty();
     placeFleet(w(), placed);
     game->journal.clear();
     w().butReady_Click();
-    QCOMPARE(notices(), QStringList{notice});
-    QCOMPARE(toolkit->beeps, 1);
-    QVERIFY(w().bPlacing && !w().bReady && w().butReady->isEnabled());
-}
-
-void PlacementTest::readyWithWholeFleetClosesPlacement()
-{
-    placeFleet(w());
-    game->journal.clear();
+    // Not connected, a ready side waits for the opponent.
+    QCOMPARE(game->journal, QStringList{ready ? QString("sound waitingopp") : "MsgBox " + notice});
+    QCOMPARE(toolkit->beeps, ready ? 0 : 1);
+    QCOMPARE(w().bReady, ready);
+    QCOMPARE(w().bPlacing, !ready);
+    QCOMPARE(w().butReady->isEnabled(), !ready);
+    QCOMPARE(w().butResetShips->isEnabled(), !ready);
+    // Once ready, the button only beeps.
     w().butReady_Click();
-    QVERIFY(w().bReady && !w().bPlacing);
-    QVERIFY(!w().butReady->isEnabled() && !w().butResetShips->isEnabled());
-    // Not connected: this side waits for the opponent.
-    QCOMPARE(game->journal, QStringList{"sound waitingopp"});
-    QCOMPARE(toolkit->beeps, 0);
-    w().butReady_Click();
-    QCOMPARE(toolkit->beeps, 1);
+    QCOMPARE(toolkit->beeps, ready ? 1 : 2);
 }
 
 void PlacementTest::resetShipsAsksAndClears()

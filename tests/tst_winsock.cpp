@@ -1,6 +1,6 @@
 // The socket component over loopback: the two-byte encoding of stream values,
-// their delivery, the errors it raises and reports, the peer's close, and
-// datagrams.
+// their delivery, the errors it raises and reports, what a close leaves
+// undelivered, and datagrams.
 
 #include "EventGate.h"
 #include "Winsock.h"
@@ -135,22 +135,11 @@ private slots:
         QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value 12"), QStringLiteral("Value -6")}));
     }
 
-    // An empty name is never looked up, so no query leaves the machine.
-    void failedConnectRaisesTheErrorEvent_data()
+    void refusedConnectRaisesTheErrorEvent()
     {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QString>("event");
-        QTest::newRow("nobody listens") << QStringLiteral("127.0.0.1") << QStringLiteral("Error 10061");
-        QTest::newRow("no such host") << QString() << QStringLiteral("Error 11001");
-    }
-
-    void failedConnectRaisesTheErrorEvent()
-    {
-        QFETCH(QString, host);
-        QFETCH(QString, event);
         Probe guest;
-        QVERIFY(guest.socket.Connect(host, GamePort).ok());
-        QTRY_COMPARE(guest.events, QStringList{event});
+        QVERIFY(guest.socket.Connect(QStringLiteral("127.0.0.1"), GamePort).ok());
+        QTRY_COMPARE(guest.events, QStringList{QStringLiteral("Error 10061")});
         QVERIFY(guest.socket.State() != Winsock::sckClosed);
         guest.socket.Close();
         QCOMPARE(guest.socket.State(), short(Winsock::sckClosed));
@@ -172,27 +161,6 @@ private slots:
         QVERIFY(host.socket.Listen().ok());
         QCOMPARE(host.socket.Listen().number, int(Winsock::sckInvalidOp));
         QCOMPARE(host.socket.State(), short(Winsock::sckListening));
-    }
-
-    // What was sent before closing still arrives, then the close, once.
-    void peerCloseRaisesTheCloseEventOnce()
-    {
-        Probe host;
-        Probe guest;
-        host.socket.LocalPort = GamePort;
-        QVERIFY(host.socket.Listen().ok());
-        QVERIFY(guest.socket.Connect(QStringLiteral("127.0.0.1"), GamePort).ok());
-        QTRY_COMPARE(guest.events, QStringList{QStringLiteral("Connected")});
-        guest.events.clear();
-
-        QVERIFY(guest.socket.SendData(-7).ok());
-        guest.socket.Close();
-        const QStringList expected{QStringLiteral("Accepted"), QStringLiteral("Value -7"), QStringLiteral("Closed")};
-        QTRY_COMPARE(host.events, expected);
-        host.socket.Close();
-        QTest::qWait(200);
-        QCOMPARE(host.events, expected);
-        QCOMPARE(guest.events, QStringList{});
     }
 
     void eventsRaisedBeforeCloseAreNeverDelivered()

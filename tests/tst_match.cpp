@@ -40,7 +40,7 @@ class MatchTest : public QObject {
         GameWindow host;
         QTcpSocket peer;
     };
-    std::unique_ptr<HostAndPeer> joinRawPeer(bool placeShips);
+    std::unique_ptr<HostAndPeer> joinRawPeer();
 
 private slots:
     void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
@@ -48,14 +48,12 @@ private slots:
 
     void wholeMatch_data();
     void wholeMatch();
-    void valueSplitOverTwoWritesIsDispatchedOnce();
-    void tenValuesInOneWriteAreAnsweredInOrder();
+    void splitAndBatchedShotsAreAnsweredOnceInOrder();
     void garbageAndOutOfRangeValuesOnlyBeepAndLog();
-    void secondReadyDuringMatchChangesNothing();
+    void secondReadyChangesNothingAndVanishingPeerResets();
     void hitThatAnswersNoShotMarksLastShotTile();
     void defeatHoldsLaterValuesUntilTheBoxCloses();
     void connectToPortWithoutListenerReportsError();
-    void peerVanishingMidMatchResetsTheGame();
     void shotsOutsideTurnAreRefused();
 };
 
@@ -85,9 +83,6 @@ void MatchTest::wholeMatch()
              QStringList({"New Game...", "Connecting...", "Connected to 127.0.0.1",
                           "Please position your ships"}));
     QVERIFY(!host->butReceive->isEnabled() && !host->butConnect->isEnabled());
-    QCOMPARE(host.sound->names(), QStringList({"waitingconnect", "connect", "positionships"}));
-    QCOMPARE(host.sound->requests[1].wait, true);
-    QVERIFY(host.journal.contains("OpenChat 127.0.0.1 6432"));
 
     placeFleet(*host);
     placeFleet(*guest);
@@ -150,55 +145,33 @@ void MatchTest::wholeMatch()
         QCOMPARE((*side)->butEnemyTile[0]->color(), TileButton::White);
         QCOMPARE((*side)->butHomeTile[0]->color(), TileButton::Blue);
     }
-    const QStringList& w = winner.journal;
-    const qsizetype won = w.indexOf("MsgBox You Win!");
-    QVERIFY(won > 0);
-    QCOMPARE(w.mid(won - 1, 2), QStringList({"sound youwin", "MsgBox You Win!"}));
-    QCOMPARE(w[won + 1], QString("sound hit"));
-    QCOMPARE(w.mid(won + 2, 2), QStringList({"sound disconnected wait", "sound newgame"}));
-    const QStringList& l = loser.journal;
-    const qsizetype lost = l.indexOf("MsgBox You Lose!");
-    QVERIFY(lost > 0);
-    QCOMPARE(l.mid(lost - 1, 4), QStringList({"sound youlose", "MsgBox You Lose!",
-                                              "sound disconnected wait", "sound newgame"}));
+    // The winner's last hit is answered after its victory notice.
+    const qsizetype won = winner.journal.indexOf("MsgBox You Win!");
+    QCOMPARE(winner.journal.mid(won - 1, 5), QStringList({"sound youwin", "MsgBox You Win!", "sound hit",
+                                                          "sound disconnected wait", "sound newgame"}));
+    const qsizetype lost = loser.journal.indexOf("MsgBox You Lose!");
+    QCOMPARE(loser.journal.mid(lost - 1, 4), QStringList({"sound youlose", "MsgBox You Lose!",
+                                                          "sound disconnected wait", "sound newgame"}));
 }
 
-std::unique_ptr<MatchTest::HostAndPeer> MatchTest::joinRawPeer(bool placeShips)
+std::unique_ptr<MatchTest::HostAndPeer> MatchTest::joinRawPeer()
 {
     auto pair = std::make_unique<HostAndPeer>();
     pair->host->butReceive_Click();
     pair->peer.connectToHost(QHostAddress::LocalHost, 6431);
-    if (!pair->peer.waitForConnected(Wait))
+    if (!pair->peer.waitForConnected(Wait) || !QTest::qWaitFor([&] { return pair->host->bPlacing; }, Wait))
         return nullptr;
-    if (!QTest::qWaitFor([&] { return pair->host->bPlacing; }, Wait))
-        return nullptr;
-    if (placeShips)
-        placeFleet(*pair->host);
+    placeFleet(*pair->host);
     pair->host.journal.clear();
     toolkit->beeps = 0;
     toolkit->prompts.clear();
     return pair;
 }
 
-void MatchTest::valueSplitOverTwoWritesIsDispatchedOnce()
+// Ten shots in one write, the last one's second byte in a later write.
+void MatchTest::splitAndBatchedShotsAreAnsweredOnceInOrder()
 {
-    auto pair = joinRawPeer(true);
-    QVERIFY(pair);
-    pair->peer.write(QByteArray(1, char(0x02)));  // low byte of 2, a ship square
-    pair->peer.flush();
-    QTest::qWait(150);
-    QCOMPARE(pair->host->butHomeTile[2]->text(), QString());
-    pair->peer.write(QByteArray(1, char(0x00)));
-    QCOMPARE(receive(pair->peer, 2), le(-5));
-    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
-    QCOMPARE(pair->host->editLastShot->text(), QString("2"));
-    QCOMPARE(pair->host.journal,
-             QStringList({"sound fire wait", "sound hit wait", "sound yourturn"}));
-}
-
-void MatchTest::tenValuesInOneWriteAreAnsweredInOrder()
-{
-    auto pair = joinRawPeer(true);
+    auto pair = joinRawPeer();
     QVERIFY(pair);
     QByteArray shots;
     QByteArray expected;
@@ -206,15 +179,20 @@ void MatchTest::tenValuesInOneWriteAreAnsweredInOrder()
         shots += le(square);
         expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
     }
-    pair->peer.write(shots);
-    QCOMPARE(receive(pair->peer, 20), expected);
+    pair->peer.write(shots.chopped(1));
+    QCOMPARE(receive(pair->peer, 18), expected.left(18));
+    QCOMPARE(pair->host->editLastShot->text(), QString("8"));
+    QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
+    pair->peer.write(shots.right(1));
+    QCOMPARE(receive(pair->peer, 2), expected.right(2));
     QCOMPARE(pair->host.sound->names().count("fire"), 10);
     QCOMPARE(pair->host->editLastShot->text(), QString("9"));
+    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
 }
 
 void MatchTest::garbageAndOutOfRangeValuesOnlyBeepAndLog()
 {
-    auto pair = joinRawPeer(true);
+    auto pair = joinRawPeer();
     QVERIFY(pair);
     const QStringList before = pair->host->editStatus->lines();
     const QList<qint16> garbage = {-2, -8, -32768, 100, 32767};
@@ -229,9 +207,9 @@ void MatchTest::garbageAndOutOfRangeValuesOnlyBeepAndLog()
     QCOMPARE(pair->host->butHomeTile[0]->color(), TileButton::Yellow);
 }
 
-void MatchTest::secondReadyDuringMatchChangesNothing()
+void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
 {
-    auto pair = joinRawPeer(true);
+    auto pair = joinRawPeer();
     QVERIFY(pair);
     toolkit->nextDraw = 0.75f;
     pair->host->butReady_Click();
@@ -247,11 +225,20 @@ void MatchTest::secondReadyDuringMatchChangesNothing()
     QCOMPARE(pair->peer.readAll(), QByteArray());
     QCOMPARE(pair->host->editStatus->lines(), log);
     QVERIFY(pair->host->bGameOn && pair->host->bMyTurn && pair->host->bOppReady);
+
+    pair->host.journal.clear();
+    pair->peer.abort();
+    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
+    QTRY_VERIFY_WITH_TIMEOUT(!pair->host->bGameOn && !pair->host->bConnected, Wait);
+    QCOMPARE(pair->host->Winsock1->State(), short(Winsock::sckClosed));
+    QCOMPARE(pair->host.journal, QStringList({"sound disconnected wait", "sound newgame"}));
+    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
+    QVERIFY(pair->host->butReceive->isEnabled() && pair->host->butReady->isEnabled());
 }
 
 void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
 {
-    auto pair = joinRawPeer(true);
+    auto pair = joinRawPeer();
     QVERIFY(pair);
     pair->peer.write(le(-5));
     QTRY_COMPARE_WITH_TIMEOUT(pair->host->butEnemyTile[0]->color(), TileButton::Red, Wait);
@@ -266,7 +253,7 @@ void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
 
 void MatchTest::defeatHoldsLaterValuesUntilTheBoxCloses()
 {
-    auto pair = joinRawPeer(true);
+    auto pair = joinRawPeer();
     QVERIFY(pair);
     bool shotSeenDuringBox = false;
     toolkit->whileOpen = [&](const QString& prompt) {
@@ -284,7 +271,6 @@ void MatchTest::defeatHoldsLaterValuesUntilTheBoxCloses()
     QTest::qWait(200);
     QVERIFY(!shotSeenDuringBox);
     // The reset closed the connection, so the held shot is never answered.
-    QVERIFY(!pair->host.journal.contains("sound fire wait"));
     QCOMPARE(pair->host->butHomeTile[37]->text(), QString());
     QCOMPARE(pair->host.journal,
              QStringList({"sound youlose", "MsgBox You Lose!", "sound disconnected wait", "sound newgame"}));
@@ -305,24 +291,6 @@ void MatchTest::connectToPortWithoutListenerReportsError()
     QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
     QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
     QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
-}
-
-void MatchTest::peerVanishingMidMatchResetsTheGame()
-{
-    auto pair = joinRawPeer(true);
-    QVERIFY(pair);
-    pair->host->butReady_Click();
-    QCOMPARE(receive(pair->peer, 2), le(-1));
-    pair->peer.write(le(-1));
-    QTRY_VERIFY_WITH_TIMEOUT(pair->host->bGameOn, Wait);
-    pair->host.journal.clear();
-    pair->peer.abort();
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
-    QTRY_VERIFY_WITH_TIMEOUT(!pair->host->bGameOn && !pair->host->bConnected, Wait);
-    QCOMPARE(pair->host->Winsock1->State(), short(Winsock::sckClosed));
-    QCOMPARE(pair->host.journal, QStringList({"sound disconnected wait", "sound newgame"}));
-    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
-    QVERIFY(pair->host->butReceive->isEnabled() && pair->host->butReady->isEnabled());
 }
 
 void MatchTest::shotsOutsideTurnAreRefused()

@@ -2,13 +2,21 @@
 // driven through the window's handlers with placement open.
 
 #include "GameWindow.h"
+#include "MatchDriver.h"
 #include "ScriptedToolkit.h"
 #include "TileButton.h"
-#include "Winsock.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+using MatchDriver::placeFleet;
+
+namespace {
+const QString Occupied = "Cannot place two ships on top of the other!";
+const QString NotAdjacent = "All parts the ship must be adjacent!";
+const QString Full = "This ship is completely positionned, please select another one.";
+} // namespace
 
 class PlacementTest : public QObject {
     Q_OBJECT
@@ -16,28 +24,23 @@ class PlacementTest : public QObject {
     std::unique_ptr<GameWindow> game;
 
     frmMain& w() { return **game; }
-    QStringList notices() const
-    {
-        QStringList list;
-        for (const QString& entry : game->journal)
-            if (entry.startsWith("MsgBox "))
-                list << entry.mid(7);
-        return list;
-    }
-    QList<quint32> homeColours()
-    {
-        QList<quint32> colours;
-        for (TileButton* tile : w().butHomeTile)
-            colours << tile->color();
-        return colours;
-    }
     void click(std::initializer_list<short> squares)
     {
         for (short square : squares)
             w().butHomeTile_Click(square);
     }
-    // A refused click changes no tile, no collection and no direction.
-    void expectRefused(short square, const QString& notice, bool beep);
+    // Every Home Sea colour, then the five collections, then the five directions.
+    QList<QList<int>> fleetState()
+    {
+        QList<int> colours;
+        for (TileButton* tile : w().butHomeTile)
+            colours << int(tile->color());
+        QList<QList<int>> state{colours};
+        for (const QList<short>& ship : {w().colCarrier, w().colDestroyer, w().colCruiser, w().colSubmarine, w().colPTBoat})
+            state << QList<int>(ship.begin(), ship.end());
+        state << QList<int>{w().iDirCarrier, w().iDirDestroyer, w().iDirCruiser, w().iDirSubmarine, w().iDirPTBoat};
+        return state;
+    }
 
 private slots:
     void init()
@@ -53,177 +56,117 @@ private slots:
         toolkit.reset();
     }
 
-    void closedPlacementOnlyBeeps();
-    void secondSquareSetsTheDirection();
-    void collectionStaysAscendingFromEitherEnd();
-    void refusalsInTheirOrder();
-    void wrapsDiagonalsAndGapsAreRefused_data();
-    void wrapsDiagonalsAndGapsAreRefused();
-    void sizeIsTheOnlyLimit();
-    void readyReportsTheFirstIncompleteShip();
-    void readyWithWholeFleetClosesPlacement();
+    void lineGrowsAtEitherEndInAscendingOrder();
+    void refusedClickChangesNothing_data();
+    void refusedClickChangesNothing();
+    void readyChecksTheWholeFleet_data();
+    void readyChecksTheWholeFleet();
     void resetShipsAsksAndClears();
 };
 
-void PlacementTest::expectRefused(short square, const QString& notice, bool beep)
+void PlacementTest::lineGrowsAtEitherEndInAscendingOrder()
 {
-    const QList<quint32> before = homeColours();
-    const QList<QList<short>> collections = {w().colCarrier, w().colDestroyer, w().colCruiser,
-                                             w().colSubmarine, w().colPTBoat};
-    const QList<short> directions = {w().iDirCarrier, w().iDirDestroyer, w().iDirCruiser,
-                                     w().iDirSubmarine, w().iDirPTBoat};
-    const int beeps = toolkit->beeps;
-    game->journal.clear();
-    w().butHomeTile_Click(square);
-    QCOMPARE(notices(), notice.isEmpty() ? QStringList() : QStringList{notice});
-    QCOMPARE(toolkit->beeps, beeps + (beep ? 1 : 0));
-    QCOMPARE(homeColours(), before);
-    QCOMPARE((QList<QList<short>>{w().colCarrier, w().colDestroyer, w().colCruiser,
-                                  w().colSubmarine, w().colPTBoat}),
-             collections);
-    QCOMPARE((QList<short>{w().iDirCarrier, w().iDirDestroyer, w().iDirCruiser,
-                           w().iDirSubmarine, w().iDirPTBoat}),
-             directions);
-}
-
-void PlacementTest::closedPlacementOnlyBeeps()
-{
-    w().bPlacing = false;
-    expectRefused(37, QString(), true);
-    QCOMPARE(w().butHomeTile[37]->color(), TileButton::Blue);
-}
-
-void PlacementTest::secondSquareSetsTheDirection()
-{
-    w().rdoShipDestroyer->setChecked(true);
-    click({33, 43});
-    QCOMPARE(w().iDirDestroyer, short(1));
-    click({23, 53});
-    QCOMPARE(w().colDestroyer, QList<short>({23, 33, 43, 53}));
-    QCOMPARE(w().butHomeTile[53]->color(), TileButton::Yellow);
-
-    w().rdoShipCarrier->setChecked(true);
-    click({5, 6});
+    click({33, 34});
     QCOMPARE(w().iDirCarrier, short(2));
-    // Vertical is tested first: a square below a single square makes it vertical.
-    w().rdoShipPTBoat->setChecked(true);
-    click({77, 87});
-    QCOMPARE(w().iDirPTBoat, short(1));
-}
-
-void PlacementTest::collectionStaysAscendingFromEitherEnd()
-{
-    click({33, 34, 32});
+    click({32});
     QCOMPARE(w().colCarrier, QList<short>({32, 33, 34}));
     click({35, 31});
     QCOMPARE(w().colCarrier, QList<short>({31, 32, 33, 34, 35}));
+    QCOMPARE(w().butHomeTile[31]->color(), TileButton::Yellow);
     w().rdoShipCruiser->setChecked(true);
     click({56, 46, 66});
+    QCOMPARE(w().iDirCruiser, short(1));
     QCOMPARE(w().colCruiser, QList<short>({46, 56, 66}));
 }
 
-void PlacementTest::refusalsInTheirOrder()
+// `ship` is the option selected for placing `placed` ("none" turns every
+// option off afterwards, "closed" closes placement); then `refused` is clicked.
+void PlacementTest::refusedClickChangesNothing_data()
 {
-    w().rdoShipDestroyer->setChecked(true);
-    click({33, 43});
-    // An occupied square is refused before the line test, even for the ship
-    // being placed.
-    expectRefused(43, "Cannot place two ships on top of the other!", true);
-    expectRefused(34, "All parts the ship must be adjacent!", false);
-    click({53, 63});
-    expectRefused(73, "This ship is completely positionned, please select another one.", false);
-    // With every option off there is no ship to place.
-    w().rdoShipDestroyer->setAutoExclusive(false);
-    w().rdoShipDestroyer->setChecked(false);
-    expectRefused(0, "Please select a ship to position", false);
-    // Occupied comes first even with no ship selected.
-    expectRefused(33, "Cannot place two ships on top of the other!", true);
-}
-
-void PlacementTest::wrapsDiagonalsAndGapsAreRefused_data()
-{
+    QTest::addColumn<QString>("ship");
     QTest::addColumn<QList<short>>("placed");
     QTest::addColumn<short>("refused");
-    QTest::newRow("J1 then A2") << QList<short>{9} << short(10);
-    QTest::newRow("A2 then J1") << QList<short>{10} << short(9);
-    QTest::newRow("I2 J2 then A3") << QList<short>{18, 19} << short(20);
-    QTest::newRow("A3 B3 then J2") << QList<short>{20, 21} << short(19);
-    QTest::newRow("diagonal +11") << QList<short>{44} << short(55);
-    QTest::newRow("diagonal +9") << QList<short>{44} << short(53);
-    QTest::newRow("diagonal -11") << QList<short>{44} << short(33);
-    QTest::newRow("diagonal -9") << QList<short>{44} << short(35);
-    QTest::newRow("gap") << QList<short>{30, 31} << short(33);
-    QTest::newRow("vertical gap") << QList<short>{30, 40} << short(60);
-    QTest::newRow("turning a line") << QList<short>{30, 31} << short(41);
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<bool>("beep");
+    QTest::newRow("placement closed") << "closed" << QList<short>{} << short(37) << QString() << true;
+    // Occupied is tested before the line, even for the ship being placed.
+    QTest::newRow("on the same ship") << "Destroyer" << QList<short>{33, 43} << short(43) << Occupied << true;
+    QTest::newRow("on a ship, none selected") << "none" << QList<short>{33} << short(33) << Occupied << true;
+    QTest::newRow("no ship selected") << "none" << QList<short>{} << short(0) << "Please select a ship to position" << false;
+    QTest::newRow("Carrier full") << "Carrier" << QList<short>{90, 91, 92, 93, 94} << short(95) << Full << false;
+    QTest::newRow("PT boat full") << "PTBoat" << QList<short>{0, 1} << short(2) << Full << false;
+    QTest::newRow("J1 then A2") << "Carrier" << QList<short>{9} << short(10) << NotAdjacent << false;
+    QTest::newRow("A2 then J1") << "Carrier" << QList<short>{10} << short(9) << NotAdjacent << false;
+    QTest::newRow("I2 J2 then A3") << "Carrier" << QList<short>{18, 19} << short(20) << NotAdjacent << false;
+    QTest::newRow("A3 B3 then J2") << "Carrier" << QList<short>{20, 21} << short(19) << NotAdjacent << false;
+    QTest::newRow("diagonal +11") << "Carrier" << QList<short>{44} << short(55) << NotAdjacent << false;
+    QTest::newRow("diagonal +9") << "Carrier" << QList<short>{44} << short(53) << NotAdjacent << false;
+    QTest::newRow("diagonal -11") << "Carrier" << QList<short>{44} << short(33) << NotAdjacent << false;
+    QTest::newRow("diagonal -9") << "Carrier" << QList<short>{44} << short(35) << NotAdjacent << false;
+    QTest::newRow("gap") << "Carrier" << QList<short>{30, 31} << short(33) << NotAdjacent << false;
+    QTest::newRow("vertical gap") << "Carrier" << QList<short>{30, 40} << short(60) << NotAdjacent << false;
+    QTest::newRow("turning a vertical line") << "Destroyer" << QList<short>{33, 43} << short(34) << NotAdjacent << false;
+    QTest::newRow("turning a line") << "Carrier" << QList<short>{30, 31} << short(41) << NotAdjacent << false;
 }
 
-void PlacementTest::wrapsDiagonalsAndGapsAreRefused()
+void PlacementTest::refusedClickChangesNothing()
 {
+    QFETCH(QString, ship);
     QFETCH(QList<short>, placed);
     QFETCH(short, refused);
+    QFETCH(QString, notice);
+    QFETCH(bool, beep);
+    if (ship == "Destroyer")
+        w().rdoShipDestroyer->setChecked(true);
+    if (ship == "PTBoat")
+        w().rdoShipPTBoat->setChecked(true);
     for (short square : placed)
         w().butHomeTile_Click(square);
-    QCOMPARE(w().colCarrier.size(), placed.size());
-    expectRefused(refused, "All parts the ship must be adjacent!", false);
-}
-
-void PlacementTest::sizeIsTheOnlyLimit()
-{
-    click({90, 91, 92, 93, 94});
-    QCOMPARE(w().colCarrier.size(), 5);
-    expectRefused(95, "This ship is completely positionned, please select another one.", false);
-    w().rdoShipPTBoat->setChecked(true);
-    click({0, 1});
-    expectRefused(2, "This ship is completely positionned, please select another one.", false);
-    QCOMPARE(w().colPTBoat, QList<short>({0, 1}));
-}
-
-void PlacementTest::readyReportsTheFirstIncompleteShip()
-{
-    w().butReady_Click();
-    QCOMPARE(notices(), QStringList{"Carrier not fully positionned"});
-    QCOMPARE(toolkit->beeps, 1);
-
-    click({0, 1, 2, 3, 4});
-    w().rdoShipDestroyer->setChecked(true);
-    click({10, 11, 12, 13});
-    w().rdoShipCruiser->setChecked(true);
-    click({20, 21, 22});
-    game->journal.clear();
-    w().butReady_Click();
-    QCOMPARE(notices(), QStringList{"Submarine not fully positionned"});
-
-    w().rdoShipSubmarine->setChecked(true);
-    click({30, 31, 32});
-    w().rdoShipPTBoat->setChecked(true);
-    click({40});
-    game->journal.clear();
-    w().butReady_Click();
-    QCOMPARE(notices(), QStringList{"PTBoat not fully positionned"});
-    QVERIFY(w().bPlacing && !w().bReady && w().butReady->isEnabled());
-}
-
-void PlacementTest::readyWithWholeFleetClosesPlacement()
-{
-    const QList<QRadioButton*> options = {w().rdoShipCarrier, w().rdoShipDestroyer, w().rdoShipCruiser,
-                                          w().rdoShipSubmarine, w().rdoShipPTBoat};
-    const QList<QList<short>> fleet = {{0, 1, 2, 3, 4}, {10, 11, 12, 13}, {20, 21, 22}, {30, 31, 32}, {40, 41}};
-    for (int ship = 0; ship < 5; ++ship) {
-        options[ship]->setChecked(true);
-        for (short square : fleet[ship])
-            w().butHomeTile_Click(square);
+    if (ship == "none") {
+        w().rdoShipCarrier->setAutoExclusive(false);
+        w().rdoShipCarrier->setChecked(false);
     }
+    w().bPlacing = ship != "closed";
+
+    const QList<QList<int>> before = fleetState();
+    game->journal.clear();
+    w().butHomeTile_Click(refused);
+    QCOMPARE(game->journal, notice.isEmpty() ? QStringList() : QStringList{"MsgBox " + notice});
+    QCOMPARE(toolkit->beeps, beep ? 1 : 0);
+    QCOMPARE(fleetState(), before);
+}
+
+void PlacementTest::readyChecksTheWholeFleet_data()
+{
+    const QList<QList<short>> fleet = MatchDriver::FleetSquares;
+    QTest::addColumn<QList<QList<short>>>("placed");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("nothing placed") << QList<QList<short>>{} << "Carrier not fully positionned";
+    QTest::newRow("Carrier and Submarine short")
+        << QList<QList<short>>{{0, 1}, fleet[1], fleet[2], {60}, fleet[4]} << "Carrier not fully positionned";
+    QTest::newRow("no Submarine") << fleet.mid(0, 3) << "Submarine not fully positionned";
+    QTest::newRow("PT boat short") << fleet.mid(0, 4) + QList<QList<short>>{{80}} << "PTBoat not fully positionned";
+    QTest::newRow("whole fleet") << fleet << QString();
+}
+
+void PlacementTest::readyChecksTheWholeFleet()
+{
+    QFETCH(QList<QList<short>>, placed);
+    QFETCH(QString, notice);
+    const bool ready = notice.isEmpty();
+    placeFleet(w(), placed);
     game->journal.clear();
     w().butReady_Click();
-    QVERIFY(w().bReady && !w().bPlacing);
-    QVERIFY(!w().butReady->isEnabled() && !w().butResetShips->isEnabled());
-    QCOMPARE(notices(), QStringList());
-    // Not connected: this side waits for the opponent.
-    QCOMPARE(game->journal, QStringList{"sound waitingopp"});
-    expectRefused(50, QString(), true);
-    const int beeps = toolkit->beeps;
+    // Not connected, a ready side waits for the opponent.
+    QCOMPARE(game->journal, QStringList{ready ? QString("sound waitingopp") : "MsgBox " + notice});
+    QCOMPARE(toolkit->beeps, ready ? 0 : 1);
+    QCOMPARE(w().bReady, ready);
+    QCOMPARE(w().bPlacing, !ready);
+    QCOMPARE(w().butReady->isEnabled(), !ready);
+    QCOMPARE(w().butResetShips->isEnabled(), !ready);
+    // Once ready, the button only beeps.
     w().butReady_Click();
-    QCOMPARE(toolkit->beeps, beeps + 1);
+    QCOMPARE(toolkit->beeps, ready ? 1 : 2);
 }
 
 void PlacementTest::resetShipsAsksAndClears()
@@ -245,8 +188,7 @@ void PlacementTest::resetShipsAsksAndClears()
     w().butResetShips_Click();
     QCOMPARE(game->journal.last(), QString("sound positionships"));
     QVERIFY(w().colCarrier.isEmpty() && w().colPTBoat.isEmpty());
-    QVERIFY(w().rdoShipCarrier->isChecked());
-    QVERIFY(w().bPlacing);
+    QVERIFY(w().rdoShipCarrier->isChecked() && w().bPlacing);
     for (TileButton* tile : w().butHomeTile) {
         QCOMPARE(tile->color(), TileButton::Blue);
         QCOMPARE(tile->text(), QString());

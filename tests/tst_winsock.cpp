@@ -1,6 +1,6 @@
 // The socket component over loopback: the two-byte encoding of stream values,
-// their delivery, the errors it raises and reports, accepting on the listening
-// object, the peer's close, and datagrams.
+// their delivery, the errors it raises and reports, what a close leaves
+// undelivered, and datagrams.
 
 #include "EventGate.h"
 #include "Winsock.h"
@@ -33,32 +33,22 @@ struct Probe {
         });
         QObject::connect(&socket, &Winsock::Connected, [this] { events << QStringLiteral("Connected"); });
         QObject::connect(&socket, &Winsock::Closed, [this] { events << QStringLiteral("Closed"); });
-        QObject::connect(&socket, &Winsock::Error, [this](short number, const QString& description) {
-            events << QStringLiteral("Error %1").arg(number);
-            lastErrorText = description;
-        });
+        QObject::connect(&socket, &Winsock::Error,
+                         [this](short number, const QString&) { events << QStringLiteral("Error %1").arg(number); });
         QObject::connect(&socket, &Winsock::DataArrival, [this](long) {
-            if (socket.protocol() == Winsock::sckUDPProtocol) {
-                QString text;
-                events << (socket.GetData(text) ? QStringLiteral("Text ") + text : QStringLiteral("Nothing"));
-                return;
-            }
+            QString text;
             qint16 value = 0;
-            events << (socket.GetData(value) ? QStringLiteral("Value %1").arg(value) : QStringLiteral("Nothing"));
+            if (socket.protocol() == Winsock::sckUDPProtocol)
+                events << (socket.GetData(text) ? QStringLiteral("Text ") + text : QStringLiteral("Nothing"));
+            else
+                events << (socket.GetData(value) ? QStringLiteral("Value %1").arg(value) : QStringLiteral("Nothing"));
         });
     }
-
-    QString lastErrorText;
 };
 
-QByteArray littleEndian(std::initializer_list<qint16> values)
+QByteArray littleEndian(qint16 value)
 {
-    QByteArray bytes;
-    for (const qint16 value : values) {
-        bytes.append(char(quint16(value) & 0xFF));
-        bytes.append(char(quint16(value) >> 8));
-    }
-    return bytes;
+    return QByteArray(1, char(quint16(value) & 0xFF)) + char(quint16(value) >> 8);
 }
 
 } // namespace
@@ -75,18 +65,6 @@ class WinsockTest : public QObject {
         QTRY_COMPARE(host.events, QStringList{QStringLiteral("Accepted")});
         QTRY_COMPARE(client.state(), QAbstractSocket::ConnectedState);
         host.events.clear();
-    }
-
-    // Two components, one listening and one that connected to it.
-    void connectPair(Probe& host, Probe& guest)
-    {
-        host.socket.LocalPort = GamePort;
-        QVERIFY(host.socket.Listen().ok());
-        QVERIFY(guest.socket.Connect(QStringLiteral("127.0.0.1"), GamePort).ok());
-        QTRY_COMPARE(guest.events, QStringList{QStringLiteral("Connected")});
-        QTRY_COMPARE(host.events, QStringList{QStringLiteral("Accepted")});
-        host.events.clear();
-        guest.events.clear();
     }
 
 private slots:
@@ -124,17 +102,15 @@ private slots:
         QStringList expected;
         QByteArray batch;
         for (qint16 value = -20; value < 30; ++value) {
-            batch += littleEndian({value});
+            batch += littleEndian(value);
             expected << QStringLiteral("Value %1").arg(value);
         }
-        client.write(batch.left(batch.size() - 1));
+        client.write(batch.chopped(1));
         client.flush();
         QTest::qWait(100);
-        client.write(batch.right(1));
-        client.write(littleEndian({-1}));
+        client.write(batch.right(1) + littleEndian(-1));
         expected << QStringLiteral("Value -1");
         QTRY_COMPARE(host.events.size(), expected.size());
-        QCOMPARE(host.events, expected);
         QTest::qWait(100);
         QCOMPARE(host.events, expected);
     }
@@ -152,10 +128,10 @@ private slots:
                 return;
             waited = true;
             EventGate::Hold hold;
-            client.write(littleEndian({-6}));
+            client.write(littleEndian(-6));
             QTest::qWait(200);
         });
-        client.write(littleEndian({12}));
+        client.write(littleEndian(12));
         QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value 12"), QStringLiteral("Value -6")}));
     }
 
@@ -164,22 +140,13 @@ private slots:
         Probe guest;
         QVERIFY(guest.socket.Connect(QStringLiteral("127.0.0.1"), GamePort).ok());
         QTRY_COMPARE(guest.events, QStringList{QStringLiteral("Error 10061")});
-        QVERIFY(!guest.lastErrorText.isEmpty());
         QVERIFY(guest.socket.State() != Winsock::sckClosed);
         guest.socket.Close();
         QCOMPARE(guest.socket.State(), short(Winsock::sckClosed));
     }
 
-    // An empty name is never looked up, so no query leaves the machine.
-    void unknownHostRaisesTheErrorEvent()
-    {
-        Probe guest;
-        QVERIFY(guest.socket.Connect(QString(), GamePort).ok());
-        QTRY_COMPARE(guest.events, QStringList{QStringLiteral("Error 11001")});
-        QVERIFY(!guest.lastErrorText.isEmpty());
-    }
-
-    void portInUseIsReportedAtOnce()
+    // A port in use, or listening twice, is reported by the call itself.
+    void refusedListenIsReportedAtOnce()
     {
         QTcpServer occupant;
         QVERIFY(occupant.listen(QHostAddress::AnyIPv4, GamePort));
@@ -192,71 +159,8 @@ private slots:
 
         occupant.close();
         QVERIFY(host.socket.Listen().ok());
-        QCOMPARE(host.socket.State(), short(Winsock::sckListening));
-    }
-
-    void refusedCallsKeepTheStandingConnection()
-    {
-        Probe host;
-        host.socket.LocalPort = GamePort;
-        QVERIFY(host.socket.Listen().ok());
-        const SocketResult again = host.socket.Listen();
-        QCOMPARE(again.number, int(Winsock::sckInvalidOp));
-        QVERIFY(!again.description.isEmpty());
-        QCOMPARE(host.socket.State(), short(Winsock::sckListening));
-
-        QTcpSocket client;
-        client.connectToHost(QHostAddress::LocalHost, GamePort);
-        QTRY_COMPARE(host.events, QStringList{QStringLiteral("Accepted")});
-        host.events.clear();
         QCOMPARE(host.socket.Listen().number, int(Winsock::sckInvalidOp));
-        QCOMPARE(host.socket.Connect(QStringLiteral("127.0.0.1"), GamePort).number, int(Winsock::sckInvalidOp));
-        QCOMPARE(host.socket.State(), short(Winsock::sckConnected));
-
-        client.write(littleEndian({42}));
-        QTRY_COMPARE(host.events, QStringList{QStringLiteral("Value 42")});
-        QVERIFY(host.socket.SendData(-3).ok());
-        QTRY_COMPARE(client.bytesAvailable(), 2);
-        QCOMPARE(client.readAll(), littleEndian({-3}));
-    }
-
-    void acceptingStopsListeningSoAThirdClientIsRefused()
-    {
-        Probe host;
-        Probe guest;
-        connectPair(host, guest);
-        QCOMPARE(host.socket.State(), short(Winsock::sckConnected));
-        QCOMPARE(host.socket.RemoteHostIP(), QStringLiteral("127.0.0.1"));
-        QCOMPARE(guest.socket.RemoteHostIP(), QStringLiteral("127.0.0.1"));
-
-        QTcpSocket third;
-        QSignalSpy failures(&third, &QTcpSocket::errorOccurred);
-        third.connectToHost(QHostAddress::LocalHost, GamePort);
-        QTRY_COMPARE(failures.count(), 1);
-        QCOMPARE(failures.first().first().value<QAbstractSocket::SocketError>(),
-                 QAbstractSocket::ConnectionRefusedError);
-        QCOMPARE(host.events, QStringList{});
-
-        QVERIFY(guest.socket.SendData(-1).ok());
-        QTRY_COMPARE(host.events, QStringList{QStringLiteral("Value -1")});
-    }
-
-    void peerCloseRaisesTheCloseEventOnce()
-    {
-        Probe host;
-        Probe guest;
-        connectPair(host, guest);
-
-        // What was sent before closing still arrives, then the close.
-        QVERIFY(guest.socket.SendData(-7).ok());
-        guest.socket.Close();
-        QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value -7"), QStringLiteral("Closed")}));
-        QTest::qWait(200);
-        QCOMPARE(host.events, (QStringList{QStringLiteral("Value -7"), QStringLiteral("Closed")}));
-        QCOMPARE(guest.events, QStringList{});
-        host.socket.Close();
-        QTest::qWait(100);
-        QCOMPARE(host.events.size(), 2);
+        QCOMPARE(host.socket.State(), short(Winsock::sckListening));
     }
 
     void eventsRaisedBeforeCloseAreNeverDelivered()
@@ -266,7 +170,7 @@ private slots:
         acceptPlainClient(host, client);
         {
             EventGate::Hold hold;
-            client.write(littleEndian({5}));
+            client.write(littleEndian(5));
             client.disconnectFromHost();
             QTRY_COMPARE(EventGate::instance().pending(), std::size_t(2));
             host.socket.Close();
@@ -286,8 +190,7 @@ private slots:
         chat.socket.RemotePort = ChatPort;
         chat.socket.LocalPort = ChatPort + 1;
         QCOMPARE(chat.socket.State(), short(Winsock::sckClosed));
-        const QString text = QStringLiteral("Gr\u00fc\u00dfe, \u00ff!");
-        QVERIFY(chat.socket.SendData(text).ok());
+        QVERIFY(chat.socket.SendData(QStringLiteral("Gr\u00fc\u00dfe, \u00ff!")).ok());
         QCOMPARE(chat.socket.State(), short(Winsock::sckOpen));
 
         QTRY_VERIFY(peer.hasPendingDatagrams());

@@ -27,13 +27,14 @@ inline QList<short> allShipSquares()
     return all;
 }
 
-inline void placeFleet(frmMain& w)
+// Places the ships in fleet order, as many as `fleet` names.
+inline void placeFleet(frmMain& w, const QList<QList<short>>& fleet = FleetSquares)
 {
     const QList<QRadioButton*> options = {w.rdoShipCarrier, w.rdoShipDestroyer, w.rdoShipCruiser,
                                           w.rdoShipSubmarine, w.rdoShipPTBoat};
-    for (int ship = 0; ship < FleetSquares.size(); ++ship) {
+    for (int ship = 0; ship < fleet.size(); ++ship) {
         options[ship]->setChecked(true);
-        for (short square : FleetSquares[ship])
+        for (short square : fleet[ship])
             w.butHomeTile_Click(square);
     }
 }

@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "Toolkit.h"
+#include "SingleWindow.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -83,12 +84,7 @@ QString findDesktopSysInfo()
 
 frmAbout* frmAbout::showInstance(frmMain* main)
 {
-    if (!g_instance)
-        g_instance = new frmAbout(main);
-    g_instance->show();
-    g_instance->raise();
-    g_instance->activateWindow();
-    return g_instance;
+    return showSingleWindow(g_instance, [main] { return new frmAbout(main); });
 }
 
 frmAbout* frmAbout::instance()

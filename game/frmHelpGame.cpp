@@ -4,6 +4,7 @@
 #include "Pictures.h"
 #include "TileButton.h"
 #include "Toolkit.h"
+#include "SingleWindow.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -84,12 +85,7 @@ QString frmHelpGame::colorsText()
 
 frmHelpGame* frmHelpGame::showInstance(QWidget* owner)
 {
-    if (!g_instance)
-        g_instance = new frmHelpGame(owner);
-    g_instance->show();
-    g_instance->raise();
-    g_instance->activateWindow();
-    return g_instance;
+    return showSingleWindow(g_instance, [owner] { return new frmHelpGame(owner); });
 }
 
 frmHelpGame* frmHelpGame::instance()

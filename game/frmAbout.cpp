@@ -4,6 +4,7 @@
 #include "PictureBox.h"
 #include "Pictures.h"
 #include "Toolkit.h"
+#include "Placing.h"
 #include "SingleWindow.h"
 #include "Twips.h"
 #include "frmMain.h"
@@ -30,9 +31,7 @@ const QString SysInfoProgram = QStringLiteral("\\SYSINFO.EXE");
 
 QLabel* label(QWidget* parent, const char* name, const QRect& geometry)
 {
-    auto* control = new QLabel(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
+    auto* control = place<QLabel>(parent, name, geometry);
     control->setTextFormat(Qt::PlainText);
     control->setWordWrap(true);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -58,14 +57,6 @@ QFrame* line(QWidget* parent, const char* name, int left, int top, int right, in
     QPalette palette = control->palette();
     palette.setColor(QPalette::Window, color);
     control->setPalette(palette);
-    return control;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
     return control;
 }
 

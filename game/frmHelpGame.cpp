@@ -4,6 +4,7 @@
 #include "Pictures.h"
 #include "TileButton.h"
 #include "Toolkit.h"
+#include "Placing.h"
 #include "SingleWindow.h"
 #include "Twips.h"
 
@@ -40,22 +41,12 @@ const LegendRow legendRows[] = {
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
 {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
+    auto* box = place<QPlainTextEdit>(parent, name, geometry);
     box->setPlainText(text);
     // Reference text: it can be scrolled, selected and copied, not changed.
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* control = new QPushButton(caption, parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "frmMain.h"
 
 #include "PictureBox.h"
+#include "Placing.h"
 #include "Pictures.h"
 #include "StatusLog.h"
 #include "TileButton.h"
@@ -22,15 +23,6 @@
 
 namespace {
 
-template <typename Control>
-Control* place(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
 QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
 {
     auto* box = place<QGroupBox>(parent, name, geometry);
@@ -41,13 +33,6 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, cons
     palette.setColor(QPalette::Window, QColor(0xB4, 0xB4, 0xB4));
     box->setPalette(palette);
     return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* control = place<QPushButton>(parent, name, geometry);
-    control->setText(caption);
-    return control;
 }
 
 QRadioButton* option(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)

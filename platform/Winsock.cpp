@@ -18,6 +18,13 @@ const SocketResult Ok{};
 // How long a closed connection may take to hand over what was still queued.
 constexpr int LingerMs = 5000;
 
+// A peer can send faster than the handlers take its messages, above all while
+// a modal box or a waiting sound holds them. Beyond these amounts, what it
+// sends stays with the network instead of piling up here: the stream slows
+// the peer down, and the system drops surplus datagrams.
+constexpr qint64 MaxPendingBytes = 4096;
+constexpr std::size_t MaxPendingDatagrams = 256;
+
 SocketResult invalidOperation()
 {
     return {Winsock::sckInvalidOp, QStringLiteral("Invalid operation at current state")};
@@ -247,6 +254,7 @@ SocketResult Winsock::Connect()
 void Winsock::attachStream(QTcpSocket* socket)
 {
     m_stream = socket;
+    socket->setReadBufferSize(MaxPendingBytes);
     m_received.clear();
     m_valuesAnnounced = 0;
     m_sendEnds.clear();
@@ -284,8 +292,9 @@ void Winsock::onStreamReadyRead()
     // event loop raise no second readyRead, so they are taken up here once
     // that handler has returned, unless it closed the connection.
     QTcpSocket* const socket = m_stream;
-    while (socket && m_stream == socket && socket->bytesAvailable() > 0) {
-        m_received += socket->readAll();
+    while (socket && m_stream == socket && socket->bytesAvailable() > 0
+           && m_received.size() < MaxPendingBytes) {
+        m_received += socket->read(MaxPendingBytes - m_received.size());
         // One event per complete value; half a value waits for its other
         // byte. A handler that runs at once reads its value from the buffer,
         // so the count of complete values is taken afresh after every event.
@@ -329,7 +338,24 @@ bool Winsock::GetData(qint16& value)
     m_received.remove(0, 2);
     if (m_valuesAnnounced > 0)
         --m_valuesAnnounced;
+    if (m_stream && m_stream->bytesAvailable() > 0)
+        resumeReading();
     return true;
+}
+
+// Takes up what was left with the network once the handlers have made room.
+void Winsock::resumeReading()
+{
+    if (m_resumeScheduled)
+        return;
+    m_resumeScheduled = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_resumeScheduled = false;
+        if (m_protocol == sckTCPProtocol)
+            onStreamReadyRead();
+        else
+            onDatagramReadyRead();
+    }, Qt::QueuedConnection);
 }
 
 SocketResult Winsock::bindDatagram()
@@ -382,7 +408,7 @@ SocketResult Winsock::SendData(const QString& text)
 
 void Winsock::onDatagramReadyRead()
 {
-    while (m_datagram && m_datagram->hasPendingDatagrams()) {
+    while (m_datagram && m_datagram->hasPendingDatagrams() && m_datagrams.size() < MaxPendingDatagrams) {
         const QNetworkDatagram datagram = m_datagram->receiveDatagram();
         if (!datagram.isValid())
             break;
@@ -394,18 +420,12 @@ void Winsock::onDatagramReadyRead()
 
 bool Winsock::GetData(QString& text)
 {
-    if (m_protocol == sckUDPProtocol) {
-        if (m_datagrams.empty())
-            return false;
-        text = QString::fromLatin1(m_datagrams.front());
-        m_datagrams.pop_front();
-        return true;
-    }
-    if (m_received.isEmpty())
+    if (m_protocol != sckUDPProtocol || m_datagrams.empty())
         return false;
-    text = QString::fromLatin1(m_received);
-    m_received.clear();
-    m_valuesAnnounced = 0;
+    text = QString::fromLatin1(m_datagrams.front());
+    m_datagrams.pop_front();
+    if (m_datagram && m_datagram->hasPendingDatagrams())
+        resumeReading();
     return true;
 }
 

@@ -106,7 +106,7 @@ public:
     SocketResult SendData(qint16 value);
     SocketResult SendData(const QString& text);
     // Stream: takes the next complete value. Datagram: takes the next whole
-    // datagram as Latin-1 text. False when nothing is waiting.
+    // datagram as Latin-1 text. False when nothing of that kind is waiting.
     bool GetData(qint16& value);
     bool GetData(QString& text);
     // Closes at once; closing a closed socket does nothing. Events that were
@@ -138,6 +138,7 @@ private:
     void onStreamBytesWritten(qint64 bytes);
     void onDatagramReadyRead();
     void dropRequest(long requestID);
+    void resumeReading();
     SocketResult bindDatagram();
 
     Protocol m_protocol;
@@ -151,6 +152,7 @@ private:
     QHash<long, QTcpSocket*> m_requests;
     long m_nextRequestID = 1;
     qint64 m_valuesAnnounced = 0;
+    bool m_resumeScheduled = false;
     std::deque<qint64> m_sendEnds;
     qint64 m_bytesQueued = 0;
     qint64 m_bytesSent = 0;

@@ -135,6 +135,33 @@ private slots:
         QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value 12"), QStringLiteral("Value -6")}));
     }
 
+    // A peer that floods while the handlers are held cannot make the
+    // component hold more than a bounded backlog; nothing is lost or reordered.
+    void floodWhileHeldStaysBoundedAndArrivesWhole()
+    {
+        Probe host;
+        QTcpSocket client;
+        acceptPlainClient(host, client);
+        constexpr int Values = 50000;
+        QByteArray flood;
+        for (int n = 0; n < Values; ++n)
+            flood += littleEndian(qint16(n % 30000));
+        std::size_t mostPending = 0;
+        {
+            EventGate::Hold hold;
+            client.write(flood);
+            for (int wait = 0; wait < 50; ++wait) {
+                QTest::qWait(10);
+                mostPending = std::max(mostPending, EventGate::instance().pending());
+            }
+        }
+        QVERIFY(mostPending > 0);
+        QVERIFY2(mostPending <= 4096, QByteArray::number(qulonglong(mostPending)));
+        QTRY_COMPARE_WITH_TIMEOUT(host.events.size(), Values, 20000);
+        for (int n : {0, 1, 2047, 2048, 29999, 30000, Values - 1})
+            QCOMPARE(host.events[n], QStringLiteral("Value %1").arg(n % 30000));
+    }
+
     void refusedConnectRaisesTheErrorEvent()
     {
         Probe guest;

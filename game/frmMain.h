@@ -163,7 +163,7 @@ private:
         short* direction;
         QString name;
     };
-    std::array<Ship, 5> fleet() ;
+    std::array<Ship, 5> fleet();
 
     void buildWindow();
     void buildSeas(QWidget* client);

@@ -15,13 +15,18 @@ namespace {
 const QString GamePort = QStringLiteral("6431");
 const QString ChatPort = QStringLiteral("6432");
 
+QString errorText(int number, const QString& description)
+{
+    return QStringLiteral("Error #") + QString::number(number) + QStringLiteral(": ") + description;
+}
+
 } // namespace
 
 // A call that the socket refuses at once is reported like a socket error,
 // but nothing is closed: a connection that stands stays up.
 void frmMain::reportCallFailure(int number, const QString& description)
 {
-    Toolkit::MsgBox(QStringLiteral("Error #") + QString::number(number) + QStringLiteral(": ") + description);
+    Toolkit::MsgBox(errorText(number, description));
 }
 
 void frmMain::butReceive_Click()
@@ -94,8 +99,7 @@ void frmMain::Winsock1_Close()
 
 void frmMain::Winsock1_Error(short Number, const QString& Description)
 {
-    Toolkit::MsgBox(QStringLiteral("Error #") + QString::number(Number) + QStringLiteral(": ") + Description
-                    + QStringLiteral("\r\nClosing Connection"));
+    Toolkit::MsgBox(errorText(Number, Description) + QStringLiteral("\r\nClosing Connection"));
     Winsock1->Close();
     bConnected = false;
 }

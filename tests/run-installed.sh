@@ -14,7 +14,6 @@ tracer=
 game=
 cleanup() {
     # Stopped, the tracer would leave the game running: stop the game first.
-    [ -n "$game" ] || [ -z "$tracer" ] || game=$(pgrep -P "$tracer" || true)
     for pid in $game $tracer $xvfb; do
         kill "$pid" 2>/dev/null || true
     done
@@ -50,13 +49,14 @@ XDG_RUNTIME_DIR="$work/runtime" strace -f -qq -e trace=openat -o "$work/trace" \
     "$program" >"$work/game.log" 2>&1 &
 tracer=$!
 
-shown() { xdotool search --name '^Ossaria$' >"$work/window" 2>/dev/null; }
+tracee() { game=$(pgrep -P "$tracer"); }
+waitfor 50 tracee || fail "the game did not start"
+shown() { xdotool search --onlyvisible --pid "$game" --name '^Ossaria$' >/dev/null 2>&1; }
 waitfor 300 shown || fail "no game window: $(cat "$work/game.log")"
-game=$(xdotool getwindowpid "$(head -n 1 "$work/window")")
 
 for library in libossaria-platform.so libqvcontrols.so; do
     grep -q " $libraries/$library\$" "/proc/$game/maps" \
-        || fail "$library not loaded from $libraries: $(grep -o '/[^ ]*\.so[^ ]*' "/proc/$game/maps" | sort -u | grep -v '^/usr/lib/x86')"
+        || fail "$library not loaded from $libraries: $(grep -o "/.*$library" "/proc/$game/maps" | sort -u)"
 done
 
 # The start-up reset plays "newgame".

@@ -12,7 +12,7 @@ namespace ControlLibrary {
 
 QStringList defaultFolders()
 {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(KELVASK_LIBDIR)};
+    return {QCoreApplication::applicationDirPath()};
 }
 
 Loaded create(const QStringList& folders, QWidget* parent)

@@ -13,7 +13,8 @@ namespace ControlLibrary {
 inline constexpr char ProgID[] = "QuorvaneControls.QvControls";
 inline constexpr char FileName[] = "libqvcontrols.so";
 
-// Beside the program first, then the install's library folder.
+// Beside the program: in the build tree as in the install, where the program
+// shares its folder with its private libraries.
 QStringList defaultFolders();
 
 struct Loaded {

@@ -11,15 +11,21 @@
 
 namespace {
 
-// "sounds/<name>.wav" in the current folder, else beside the program, where
-// an installed game keeps its sounds even when started from elsewhere.
+// "sounds/<name>.wav" in the current folder first, as the game has always
+// looked; else beside the program, as in the build tree; else in the data
+// folder of the install, found from the program's own folder so that the game
+// finds its sounds from wherever it is started and wherever it is installed.
 QString soundFile(const QString& name)
 {
     const QString relative = QStringLiteral("sounds/") + name + QStringLiteral(".wav");
-    if (QFileInfo::exists(relative))
-        return relative;
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(relative);
-    return QFileInfo::exists(besideProgram) ? besideProgram : relative;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& candidate :
+         {relative, programFolder.filePath(relative),
+          programFolder.filePath(QStringLiteral(KELVASK_DATA_FROM_PROGRAM "/") + relative)}) {
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return relative;
 }
 
 } // namespace

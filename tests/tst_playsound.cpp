@@ -1,5 +1,5 @@
 // Which file PlaySound hands to the player: the current folder's sounds
-// first, then the ones installed beside the program.
+// first, then the ones beside the program.
 
 #include "ScriptedToolkit.h"
 #include "WavePlayer.h"

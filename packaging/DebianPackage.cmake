@@ -1,0 +1,23 @@
+# `cpack -G DEB` in a build tree makes the game's Debian package. Configure
+# that tree with -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF for a package
+# laid out as Debian lays out its own.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ossaria)
+set(CPACK_PACKAGE_VENDOR "The Ossaria project")
+set(CPACK_PACKAGE_CONTACT "Ossaria developers <developers@ossaria.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "naval grid game for two players over the network")
+set(CPACK_PACKAGE_DESCRIPTION "Two players on two machines each hide a fleet of five ships on a ten by
+ten sea and take turns firing at the other's sea, one square a shot. The
+first to sink every square of the other fleet wins. A chat window opens
+between the players, and a computer opponent is there for playing alone.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ossaria.example.org/)
+# The libraries the programs link come from dpkg-shlibdeps; what is loaded
+# only at run time is named here: the sound library with its backend for the
+# desktop's sound server, and the narrow face the windows are laid out for.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcanberra0, libcanberra-pulse, fonts-dejavu-extra")
+include(CPack)

@@ -12,9 +12,9 @@
 // miss so far and put a ship on it. The fleets are drawn by a Gibbs sampler:
 // a randomised search finds one fleet that agrees, then ships are moved one
 // at a time, each to a line drawn uniformly among those that keep the fleet in
-// agreement, which in the long run visits every agreeing fleet equally often.
-// Several short chains from different starts keep one chain's habits from
-// deciding the shot.
+// agreement. In the long run a chain visits equally often every agreeing
+// fleet that such moves can reach from its start; several short chains from
+// different starts reach more of them, so one start does not decide the shot.
 
 namespace Robot {
 

@@ -1,0 +1,382 @@
+#include "RobotSession.h"
+
+#include "MessageCodes.h"
+
+#include <QHostAddress>
+#include <QStringList>
+#include <QTcpSocket>
+
+using namespace MessageCodes;
+
+namespace Robot {
+
+namespace {
+
+constexpr int RetryMs = 1000;
+
+QString dotted(const QHostAddress& address)
+{
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
+}
+
+QString fleetLine(SquareSet squares)
+{
+    QStringList tiles;
+    squares.forEach([&](int square) { tiles << QString::number(square); });
+    return QStringLiteral("fleet: ") + tiles.join(u' ');
+}
+
+} // namespace
+
+RobotSession::RobotSession(const RobotSettings& settings, QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_rng(settings.seed)
+{
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setInterval(RetryMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, [this] { m_settings.host ? listen() : join(); });
+    m_shotTimer.setSingleShot(true);
+    connect(&m_shotTimer, &QTimer::timeout, this, &RobotSession::fire);
+    connect(&m_server, &QTcpServer::newConnection, this, &RobotSession::onNewConnection);
+}
+
+void RobotSession::start()
+{
+    if (m_settings.host)
+        listen();
+    else
+        join();
+}
+
+QString RobotSession::summary() const
+{
+    return QStringLiteral("summary: %1 matches, %2 won, %3 lost, %4 abandoned, %5 shots, %6 garbage")
+        .arg(m_matches)
+        .arg(m_wins)
+        .arg(m_losses)
+        .arg(m_matches - m_wins - m_losses)
+        .arg(m_shots)
+        .arg(m_garbage);
+}
+
+void RobotSession::listen()
+{
+    if (m_server.listen(QHostAddress::AnyIPv4, GamePort)) {
+        emit event(QStringLiteral("listening on %1").arg(GamePort));
+        return;
+    }
+    emit event(QStringLiteral("error cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString()));
+    // Between matches the port may be taken for a moment; at the start it
+    // is a mistake that the user has to see.
+    if (m_matches == 0) {
+        emit finished(1);
+        return;
+    }
+    m_retryTimer.start();
+}
+
+// The game stops listening once it has accepted a guest, so a third copy
+// that tries to join finds no listener; the robot does the same.
+void RobotSession::onNewConnection()
+{
+    QTcpSocket* socket = m_server.nextPendingConnection();
+    while (m_server.hasPendingConnections())
+        delete m_server.nextPendingConnection();
+    m_server.close();
+    if (!socket)
+        return;
+    bHost = true;
+    beginMatch(socket);
+}
+
+void RobotSession::join()
+{
+    if (!m_joinAnnounced) {
+        emit event(QStringLiteral("connecting to ") + m_settings.address);
+        m_joinAnnounced = true;
+    }
+    auto* socket = new QTcpSocket(this);
+    const quint64 connection = ++m_connection;
+    connect(socket, &QTcpSocket::connected, this, [this, socket, connection] {
+        if (connection != m_connection)
+            return;
+        socket->disconnect(this);
+        m_joinAnnounced = false;
+        m_retrying = false;
+        bHost = false;
+        beginMatch(socket);
+    });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket, connection] {
+        if (connection != m_connection)
+            return;
+        socket->disconnect(this);
+        socket->deleteLater();
+        onJoinFailed(socket->errorString());
+    });
+    socket->connectToHost(m_settings.address, GamePort, QIODevice::ReadWrite,
+                          QAbstractSocket::IPv4Protocol);
+}
+
+void RobotSession::onJoinFailed(const QString& reason)
+{
+    if (!m_settings.wait && m_matches == 0) {
+        emit event(QStringLiteral("error ") + reason);
+        emit finished(1);
+        return;
+    }
+    if (!m_retrying) {
+        emit event(QStringLiteral("waiting for ") + m_settings.address);
+        m_retrying = true;
+    }
+    m_retryTimer.start();
+}
+
+void RobotSession::beginMatch(QTcpSocket* socket)
+{
+    m_socket = socket;
+    const quint64 connection = ++m_connection;
+    socket->setParent(this);
+    // Nagle off: every message is two bytes and the peer waits for it.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(socket, &QTcpSocket::readyRead, this, &RobotSession::onReadyRead);
+    connect(socket, &QTcpSocket::disconnected, this, [this] { endConnection(QString()); });
+    connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        // The peer's close is reported by `disconnected`.
+        if (error != QAbstractSocket::RemoteHostClosedError)
+            endConnection(socket->errorString());
+    });
+    // The start of a match waits for the ready code to leave, as in the game:
+    // a send is complete once the event loop has seen its bytes written.
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, connection] {
+        if (connection == m_connection)
+            sendComplete();
+    }, Qt::QueuedConnection);
+
+    m_reader.clear();
+    m_board = {};
+    bReady = bOppReady = bGameOn = bStartPending = bMyTurn = bCanShoot = false;
+    iHitCount = 0;
+    m_shotInFlight = -1;
+    m_started = m_won = m_lost = false;
+
+    emit event(QStringLiteral("connected to ") + dotted(socket->peerAddress()));
+    m_fleet = randomFleet(m_rng);
+    emit event(fleetLine(m_fleet.squares));
+    declareReady();
+    // Bytes that came with the connection itself.
+    if (socket->bytesAvailable() > 0)
+        onReadyRead();
+}
+
+void RobotSession::onReadyRead()
+{
+    const quint64 connection = m_connection;
+    QTcpSocket* const socket = m_socket;
+    if (!socket)
+        return;
+    m_reader.append(socket->readAll());
+    while (connection == m_connection) {
+        const std::optional<qint16> value = m_reader.next();
+        if (!value)
+            return;
+        dispatch(*value);
+    }
+}
+
+// The end of a connection, whoever ended it; `why` is empty for a close.
+void RobotSession::endConnection(const QString& why)
+{
+    if (!m_socket)
+        return;
+    QTcpSocket* const socket = std::exchange(m_socket, nullptr);
+    ++m_connection;
+    socket->disconnect(this);
+    socket->close();
+    socket->deleteLater();
+    m_shotTimer.stop();
+    if (!why.isEmpty())
+        emit event(QStringLiteral("error ") + why);
+    emit event(QStringLiteral("closed"));
+    ++m_matches;
+    m_wins += m_won;
+    m_losses += m_lost;
+    if (m_settings.games > 0 && m_matches >= m_settings.games) {
+        emit event(summary());
+        emit finished(0);
+        return;
+    }
+    waitForNextMatch();
+}
+
+void RobotSession::waitForNextMatch()
+{
+    if (m_settings.host)
+        listen();
+    else
+        join();
+}
+
+void RobotSession::send(qint16 value)
+{
+    if (!m_socket)
+        return;
+    m_socket->write(encodeValue(value));
+    // Into the kernel now: the peer waits for every value.
+    m_socket->flush();
+}
+
+void RobotSession::dispatch(qint16 value)
+{
+    if (value >= FirstTile && value <= LastTile) {
+        receiveShot(value);
+        return;
+    }
+    switch (value) {
+    case msgReady:
+        emit event(QStringLiteral("opponent ready"));
+        bOppReady = true;
+        opponentReady();
+        sendComplete();
+        return;
+    case msgYourTurn:
+    case msgEnemyTurn:
+        // Only the host draws who shoots first.
+        if (bHost) {
+            emit event(QStringLiteral("unexpected %1").arg(value));
+            return;
+        }
+        bMyTurn = bCanShoot = value == msgYourTurn;
+        emit event(bMyTurn ? QStringLiteral("my turn") : QStringLiteral("their turn"));
+        startGame();
+        scheduleShot();
+        return;
+    case msgHit:
+    case msgMissed:
+        applyShotResult(value == msgHit, value);
+        return;
+    case msgYouLose:
+        m_lost = true;
+        emit event(QStringLiteral("lost"));
+        // The loser closes the connection; the winner waits for that.
+        endConnection(QString());
+        return;
+    default:
+        // Other codes, and values above the last square.
+        ++m_garbage;
+        emit event(QStringLiteral("garbage %1").arg(value));
+        return;
+    }
+}
+
+void RobotSession::declareReady()
+{
+    bReady = true;
+    send(msgReady);
+    emit event(QStringLiteral("ready"));
+    opponentReady();
+}
+
+void RobotSession::opponentReady()
+{
+    if (bGameOn)
+        return;
+    if (bReady && bOppReady) {
+        bGameOn = true;
+        bCanShoot = true;
+        bStartPending = true;
+    }
+}
+
+void RobotSession::sendComplete()
+{
+    if (bStartPending)
+        startGame();
+}
+
+void RobotSession::startGame()
+{
+    bStartPending = false;
+    if (!m_started) {
+        m_started = true;
+        emit event(QStringLiteral("started"));
+    }
+    if (!bHost)
+        return;
+    const float r = std::uniform_real_distribution<float>(0.0f, 1.0f)(m_rng);
+    if (r < 0.5f) {
+        bMyTurn = false;
+        send(msgYourTurn);
+        emit event(QStringLiteral("their turn"));
+    } else {
+        bMyTurn = true;
+        send(msgEnemyTurn);
+        emit event(QStringLiteral("my turn"));
+        scheduleShot();
+    }
+}
+
+// Every shot is answered when it comes, truthfully, and the answer gives
+// the turn to this side, as in the game.
+void RobotSession::receiveShot(int square)
+{
+    const bool hit = m_fleet.squares.has(square);
+    send(hit ? msgHit : msgMissed);
+    emit event(QStringLiteral("incoming %1 %2").arg(square).arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")));
+    bCanShoot = true;
+    bMyTurn = true;
+    scheduleShot();
+}
+
+// An answer that no shot of this side waits for is reported and left
+// alone: no square is marked from it.
+void RobotSession::applyShotResult(bool hit, qint16 code)
+{
+    if (m_shotInFlight < 0) {
+        emit event(QStringLiteral("unexpected %1").arg(code));
+        return;
+    }
+    const int square = std::exchange(m_shotInFlight, -1);
+    m_board.squares[square] = hit ? Shot::Hit : Shot::Miss;
+    emit event(QStringLiteral("%1 %2").arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")).arg(square));
+    bCanShoot = true;
+    if (hit && ++iHitCount == FleetSquares) {
+        m_won = true;
+        send(msgYouLose);
+        emit event(QStringLiteral("won"));
+        return;
+    }
+    scheduleShot();
+}
+
+bool RobotSession::canFire() const
+{
+    return m_socket && bGameOn && bMyTurn && bCanShoot && m_shotInFlight < 0 && !m_won;
+}
+
+void RobotSession::scheduleShot()
+{
+    if (canFire())
+        m_shotTimer.start(m_settings.delayMs);
+}
+
+void RobotSession::fire()
+{
+    if (!canFire())
+        return;
+    const int square = m_settings.strategy(m_board, m_rng);
+    if (square < 0) {
+        emit event(QStringLiteral("no square left"));
+        return;
+    }
+    m_shotInFlight = square;
+    bMyTurn = false;
+    bCanShoot = false;
+    ++m_shots;
+    emit event(QStringLiteral("fire %1").arg(square));
+    send(qint16(square));
+}
+
+} // namespace Robot

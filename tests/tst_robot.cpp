@@ -1,0 +1,176 @@
+// The robot's session: against raw peers that misbehave, and whole matches
+// against the game's own window, with the robot hosting and joining.
+
+#include "GameWindow.h"
+#include "MatchDriver.h"
+#include "RobotSession.h"
+#include "ScriptedToolkit.h"
+#include "Winsock.h"
+
+#include <QTcpSocket>
+#include <QtTest>
+
+using namespace MatchDriver;
+using namespace Robot;
+
+namespace {
+
+struct RunningRobot {
+    RobotSession session;
+    QStringList lines;
+
+    explicit RunningRobot(RobotSettings settings)
+        : session(settings)
+    {
+        QObject::connect(&session, &RobotSession::event, &session, [this](const QString& line) { lines << line; });
+        session.start();
+    }
+    bool said(const QString& line, int times = 1)
+    {
+        return QTest::qWaitFor([&] { return lines.count(line) >= times; }, Wait);
+    }
+    // The squares of the "fleet:" line of the current match.
+    QList<short> fleet() const
+    {
+        QList<short> squares;
+        const QString line = lines.filter(QStringLiteral("fleet: ")).constLast();
+        for (const QString& square : line.mid(7).split(u' '))
+            squares << square.toShort();
+        return squares;
+    }
+};
+
+RobotSettings settings(bool host)
+{
+    RobotSettings s;
+    s.host = host;
+    s.address = QStringLiteral("127.0.0.1");
+    s.wait = true;
+    s.delayMs = 0;
+    s.seed = 3;
+    return s;
+}
+
+QByteArray readFor(QTcpSocket& peer, int count)
+{
+    QByteArray bytes;
+    if (QTest::qWaitFor([&] { return (bytes += peer.readAll()).size() >= count; }, Wait))
+        QTest::qWait(100);
+    return bytes + peer.readAll();
+}
+
+} // namespace
+
+class RobotTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ScriptedToolkit> toolkit;
+
+private slots:
+    void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
+    void cleanup() { toolkit.reset(); }
+
+    void survivesFaultyPeersAndWaitsAgain();
+    void playsTheGameWindow_data();
+    void playsTheGameWindow();
+};
+
+void RobotTest::survivesFaultyPeersAndWaitsAgain()
+{
+    RunningRobot robot(settings(true));
+    QVERIFY(robot.said(QStringLiteral("listening on 6431")));
+
+    QTcpSocket peer;
+    peer.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+    QVERIFY(peer.waitForConnected(Wait));
+    QCOMPARE(readFor(peer, 2), le(-1));
+
+    // A second guest finds no listener while a match stands.
+    QTcpSocket second;
+    second.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+    QVERIFY(!second.waitForConnected(Wait));
+    QCOMPARE(second.error(), QAbstractSocket::ConnectionRefusedError);
+
+    // Garbage, an answer to no shot, and a shot split in two halves: only
+    // the shot is answered, once and truthfully.
+    const short square = robot.fleet().first();
+    peer.write(le(-2) + le(-8) + le(-32768) + le(100) + le(32767) + le(-5) + le(square).left(1));
+    QVERIFY(robot.said(QStringLiteral("unexpected -5")));
+    peer.write(le(square).mid(1));
+    QCOMPARE(readFor(peer, 2), le(-5));
+    for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
+        QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
+    QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
+
+    // A peer that vanishes ends the match; the robot listens again and plays
+    // the next guest.
+    peer.abort();
+    QVERIFY(robot.said(QStringLiteral("closed")));
+    QVERIFY(robot.said(QStringLiteral("listening on 6431"), 2));
+    QTcpSocket next;
+    next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+    QVERIFY(next.waitForConnected(Wait));
+    QCOMPARE(readFor(next, 2), le(-1));
+    QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned, 0 shots, 5 garbage")));
+}
+
+void RobotTest::playsTheGameWindow_data()
+{
+    QTest::addColumn<bool>("robotHosts");
+    QTest::newRow("robot hosts, game wins") << true;
+    QTest::newRow("game hosts, robot wins") << false;
+}
+
+// The game fires at the robot's ships when it is to win and at water when
+// the robot is; both sides must agree on every answer and end the match.
+void RobotTest::playsTheGameWindow()
+{
+    QFETCH(bool, robotHosts);
+    GameWindow game;
+    toolkit->prompts.clear();
+    if (!robotHosts)
+        game->butReceive_Click();
+    RunningRobot robot(settings(robotHosts));
+    if (robotHosts) {
+        QVERIFY(robot.said(QStringLiteral("listening on 6431")));
+        game->editIP->setText(QStringLiteral("127.0.0.1"));
+        game->butConnect_Click();
+    }
+    QVERIFY(QTest::qWaitFor([&] { return game->bConnected && game->bOppReady; }, Wait));
+    placeFleet(*game);
+    game->butReady_Click();
+
+    const QList<short> robotFleet = robot.fleet();
+    QList<short> targets;
+    for (short square = 0; square < 100; ++square) {
+        if (robotFleet.contains(square) == robotHosts)
+            targets << square;
+    }
+    const QString end = robotHosts ? QStringLiteral("lost") : QStringLiteral("won");
+    auto over = [&] { return robot.lines.contains(end) || game->iHitCount == Robot::FleetSquares; };
+    for (int fired = 0; !over(); ++fired) {
+        QVERIFY(QTest::qWaitFor([&] {
+            return over() || (game->bGameOn && game->bMyTurn && game->bCanShoot);
+        }, Wait));
+        if (over())
+            break;
+        // Every answer so far was true.
+        QCOMPARE(game->iHitCount, robotHosts ? fired : 0);
+        QVERIFY(!targets.isEmpty());
+        game->butEnemyTile_Click(targets.takeFirst());
+    }
+    QVERIFY(robot.said(end));
+    QVERIFY(robot.said(QStringLiteral("closed")));
+    QVERIFY(QTest::qWaitFor([&] { return !game->bConnected && game->Winsock1->State() == Winsock::sckClosed; }, Wait));
+    QCOMPARE(toolkit->prompts, QStringList{QStringLiteral("Disconnected")});
+
+    // What the robot heard about its own shots is what the game's fleet is.
+    const QList<short> gameFleet = allShipSquares();
+    for (const QString& line : robot.lines) {
+        const QStringList words = line.split(u' ');
+        if (words.size() == 2 && (words[0] == u"hit" || words[0] == u"miss"))
+            QCOMPARE(gameFleet.contains(words[1].toShort()), words[0] == u"hit");
+    }
+}
+
+QTEST_MAIN(RobotTest)
+#include "tst_robot.moc"

@@ -3,8 +3,8 @@ veth pair, the processes started on them, and a player's hands and eyes on
 the game's windows (clicks at the documented places, screenshots, and text
 read through a text box's own context menu and the clipboard).
 
-Every process a test starts dies with the test: it is stopped when the test
-ends, however it ends, and the kernel kills it if the test itself is killed.
+Every process a test starts ends with the test: it is stopped when the test
+ends, however it ends, and the kernel stops it if the test itself is killed.
 The two network namespaces are held only by such processes, so they vanish
 with them, veth pair included.
 """
@@ -66,8 +66,8 @@ _libc = ctypes.CDLL(None, use_errno=True)
 _PR_SET_PDEATHSIG = 1
 
 
-def _die_with_parent():
-    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+def _end_with_parent():
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
 
 
 def _interrupt(signum, _frame):
@@ -127,7 +127,7 @@ class Session:
 
     def start(self, arguments, **options):
         options.setdefault("stdin", subprocess.DEVNULL)
-        process = subprocess.Popen(arguments, preexec_fn=_die_with_parent, **options)
+        process = subprocess.Popen(arguments, preexec_fn=_end_with_parent, **options)
         self.processes.append(process)
         return process
 
@@ -303,10 +303,16 @@ class Player:
         # silent and never waits for a sound.
         env = {k: v for k, v in display.env.items() if k not in ("PULSE_SERVER", "DBUS_SESSION_BUS_ADDRESS")}
         env.update(XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
-        self.process = hosts.start(host, [game_program()], env=env, cwd=runtime,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        windows = poll("the game's window", lambda: display.windows(self.process.pid, "^Ossaria$"))
-        self.window = windows[0]
+        errors = os.path.join(runtime, "stderr")
+        with open(errors, "w") as stream:
+            self.process = hosts.start(host, [game_program()], env=env, cwd=runtime,
+                                       stdout=subprocess.DEVNULL, stderr=stream)
+        session.on_failure.append(lambda: print(f"game on host {host} said:", open(errors).read(), file=sys.stderr))
+
+        def shown():
+            check(self.process.poll() is None, f"the game ended with {self.process.returncode}")
+            return display.windows(self.process.pid, "^Ossaria$")
+        self.window = poll("the game's window", shown, timeout=30)[0]
         display.move(self.window, *place)
         x, y, _, height = poll("the window at its place", lambda: self._placed(place))
         self.origin = (x, y + height - self.CLIENT_HEIGHT)
@@ -329,6 +335,11 @@ class Player:
 
     def click(self, left, top, width=240, height=240, button=1):
         self.display.click(*self.at(left, top, width, height), button=button)
+
+    def click_in(self, window, left, top, width, height):
+        """Clicks a control of another window of this game, given in twips
+        from the window's top left (there is no window manager to frame it)."""
+        self.display.click(*self.at(left, top, width, height, self.display.geometry(window)[:2]))
 
     def press(self, caption):
         self.click(*self.BUTTONS[caption], 1590, 240)
@@ -390,7 +401,8 @@ class Player:
                     timeout, interval=0.1)
 
     # Other windows, moved off the boards to this player's free part of the
-    # screen: the chat below the main window, boxes to its right.
+    # screen: the chat below the main window, boxes to its right, the notice
+    # above the others.
 
     def tidy(self):
         """Moves every other window of this game aside; returns them by title."""
@@ -400,7 +412,8 @@ class Player:
                 continue
             title = self.display.run("xdotool", "getwindowname", str(window)).strip()
             x, y = self.place
-            spot = (x, y + 500) if title == "Chat Window" else (x + self.CLIENT_WIDTH + 20, y)
+            spot = {"Chat Window": (x, y + 500), "Message": (x + self.CLIENT_WIDTH + 20, y)}.get(
+                title, (x + self.CLIENT_WIDTH + 20, y + 150))
             if self.display.geometry(window)[:2] != spot:
                 self.display.move(window, *spot)
             moved[title] = window

@@ -21,6 +21,7 @@ import sys
 import tempfile
 import threading
 import time
+import traceback
 
 BLUE, YELLOW, RED, WHITE = (0, 0, 255), (255, 255, 0), (255, 0, 0), (255, 255, 255)
 
@@ -71,7 +72,7 @@ def _end_with_parent():
 
 
 def _interrupt(signum, _frame):
-    raise Failure(f"stopped by signal {signum} (time limit)")
+    raise Failure("out of time" if signum == signal.SIGALRM else f"stopped by signal {signum}")
 
 
 def run(test):
@@ -83,6 +84,8 @@ def run(test):
     try:
         test()
     except Exception as failure:
+        if not isinstance(failure, Failure):
+            traceback.print_exc()
         print(f"FAIL: {failure}", file=sys.stderr)
         sys.exit(1)
     print("PASS")
@@ -307,7 +310,8 @@ class Player:
         with open(errors, "w") as stream:
             self.process = hosts.start(host, [game_program()], env=env, cwd=runtime,
                                        stdout=subprocess.DEVNULL, stderr=stream)
-        session.on_failure.append(lambda: print(f"game on host {host} said:", open(errors).read(), file=sys.stderr))
+        session.on_failure.append(
+            lambda: print(f"game on host {host} said:", open(errors).read(), file=sys.stderr))
 
         def shown():
             check(self.process.poll() is None, f"the game ended with {self.process.returncode}")
@@ -383,7 +387,9 @@ class Player:
         """A text box's whole text, read as a person would copy it: Select All
         and Copy from its context menu, then the clipboard."""
         x, y = self.at(left, top, width, height, window_origin)
-        menu = lambda: self.display.windows(self.process.pid, "^$")
+
+        def menu():  # a menu is the one window of the game without a title
+            return self.display.windows(self.process.pid, "^$")
         # The two clicks stand apart, or the second would count as a double click.
         for keys, shift in ((("Up", "Return"), -40), (("c",), 40)):
             self.display.click(x + shift, y, button=3)
@@ -397,15 +403,18 @@ class Player:
 
     def wait_log(self, line, timeout=15.0):
         """The status log once it holds line."""
-        return poll(f"{line!r} in the status log", lambda: (lines := self.log()) and line in lines and lines,
-                    timeout, interval=0.1)
+        def holding():
+            lines = self.log()
+            return lines if line in lines else None
+        return poll(f"{line!r} in the status log", holding, timeout)
 
     # Other windows, moved off the boards to this player's free part of the
     # screen: the chat below the main window, boxes to its right, the notice
     # above the others.
 
     def tidy(self):
-        """Moves every other window of this game aside; returns them by title."""
+        """Moves every other window of this game aside (windowmove waits for
+        it); returns them by title."""
         moved = {}
         for window in self.display.windows(self.process.pid, ".+"):
             if window == self.window:
@@ -420,18 +429,12 @@ class Player:
         return moved
 
     def open_chat(self):
-        """The chat window, once it is open and moved aside."""
+        """Waits for the chat window and moves it aside."""
         self.chat = poll("the chat window", lambda: self.tidy().get("Chat Window"))
-        x, y, _, height = poll("the chat window at its place", lambda: (g := self.display.geometry(self.chat))
-                               and g[:2] == (self.place[0], self.place[1] + 500) and g)
-        self.chat_origin = (x, y + height - 4665 // 15)
-        return self.chat
-
-    def chat_click(self, box):
-        self.display.click(*self.at(*self.CHAT_BOXES[box], 7140, 315, self.chat_origin))
+        self.chat_origin = self.display.geometry(self.chat)[:2]
 
     def say(self, text):
-        self.chat_click("send")
+        self.display.click(*self.at(*self.CHAT_BOXES["send"], 7140, 315, self.chat_origin))
         self.display.type(text)
         self.display.keys("Return")
 

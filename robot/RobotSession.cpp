@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QTcpSocket>
 
+#include <utility>
+
 using namespace MessageCodes;
 
 namespace Robot {
@@ -167,7 +169,7 @@ void RobotSession::beginMatch(QTcpSocket* socket)
     emit event(fleetLine(m_fleet.squares));
     declareReady();
     // Bytes that came with the connection itself.
-    if (socket->bytesAvailable() > 0)
+    if (m_socket == socket && socket->bytesAvailable() > 0)
         onReadyRead();
 }
 

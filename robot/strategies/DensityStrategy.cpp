@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 // Probability density without being told which ship went down: each open
@@ -22,9 +23,9 @@ namespace {
 constexpr int Chains = 8;
 constexpr int BurnInSweeps = 10;
 constexpr int CountedSweeps = 60;
-// The search for a starting fleet gives up after this many steps; a board
-// that no fleet fits (a peer that answered falsely) ends there too.
-constexpr int SearchSteps = 20000;
+// The searches for starting fleets give up after this many steps in all; a
+// board that no fleet fits (a peer that answered falsely) ends there too.
+constexpr int SearchSteps = 3000;
 
 struct Problem {
     SquareSet hits;
@@ -81,8 +82,9 @@ bool placeRest(const Problem& problem, Layout& layout, Rng& rng)
     return true;
 }
 
-// Covers the lowest uncovered hit with some ship, in random order, and goes
-// on from there; backtracks when a branch leaves a hit that nothing covers.
+// Covers the uncovered hit that the fewest lines can still cover, trying
+// those lines in random order, and goes on from there; a hit that no line can
+// cover any more ends the branch at once.
 bool search(const Problem& problem, Layout& layout, Rng& rng, int& steps)
 {
     if (--steps < 0)
@@ -95,7 +97,22 @@ bool search(const Problem& problem, Layout& layout, Rng& rng, int& steps)
         layout = before;
         return false;
     }
-    const int hit = uncovered.first();
+    std::array<int, Squares> ways{};
+    for (int ship = 0; ship < ShipCount; ++ship) {
+        if ((layout.placed & (1u << ship)) || !firstOfItsSize(layout, ship))
+            continue;
+        for (SquareSet line : problem.lines[ship]) {
+            if (!line.meets(layout.all))
+                (line & uncovered).forEach([&](int hit) { ++ways[hit]; });
+        }
+    }
+    int hit = -1;
+    uncovered.forEach([&](int square) {
+        if (hit < 0 || ways[square] < ways[hit])
+            hit = square;
+    });
+    if (ways[hit] == 0)
+        return false;
     std::vector<std::pair<int, SquareSet>> options;
     for (int ship = 0; ship < ShipCount; ++ship) {
         if ((layout.placed & (1u << ship)) || !firstOfItsSize(layout, ship))
@@ -147,11 +164,17 @@ int fireDensity(const ShotBoard& board, Rng& rng)
     }
 
     std::array<int, Squares> weight{};
+    int steps = SearchSteps;
+    std::optional<Layout> found;
     for (int chain = 0; chain < Chains; ++chain) {
         Layout layout;
-        int steps = SearchSteps;
-        if (!search(problem, layout, rng, steps))
-            continue;
+        // Once the steps are spent, a chain starts from a fleet found before.
+        if (search(problem, layout, rng, steps))
+            found = layout;
+        else if (found)
+            layout = *found;
+        else
+            break;
         for (int sweep = 0; sweep < BurnInSweeps + CountedSweeps; ++sweep) {
             for (int ship = 0; ship < ShipCount; ++ship)
                 moveShip(problem, layout, ship, rng);

@@ -294,6 +294,7 @@ class Player:
     BUTTONS = {"Connect": (150 + 150, 3825 + 675), "Receive": (150 + 150, 3825 + 975),
                "Ready to Play": (3825, 4050)}
     IP_BOX = (150 + 525, 3825 + 300)
+    TURN_OPTIONS = {"Your Turn": 4350 + 300, "Enemy's Turn": 4350 + 600}
     STATUS_LOG = (150, 5550)
     SHIP_OPTION_TOP = 3825 + 300
     CHAT_BOXES = {"remote": (75, 75), "local": (75, 2025), "send": (75, 3975)}
@@ -382,6 +383,16 @@ class Player:
                 tiles.append((colour, len(counts) > 1))
             result[sea] = tiles
         return result
+
+    def turn(self):
+        """The option the turn indicator shows selected: the one whose round
+        indicator has the darker middle (its dot)."""
+        screen = self.display.screen()
+        x0, y0 = self.origin
+
+        def middle(top):
+            return sum(screen.pixel(x0 + (3825 + 150) // 15 + 7, y0 + (top + 120) // 15))
+        return min(self.TURN_OPTIONS, key=lambda option: middle(self.TURN_OPTIONS[option]))
 
     def read_text(self, left, top, width, height, window_origin=None):
         """A text box's whole text, read as a person would copy it: Select All

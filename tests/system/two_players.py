@@ -2,7 +2,7 @@
 the guest connects, both place their fleets, each fires a hit and a miss,
 and the two players chat both ways."""
 
-from harness import BLUE, RED, WHITE, YELLOW, Display, Hosts, Player, Session, check, note, poll, run, within
+from harness import BLUE, RED, WHITE, YELLOW, Display, Hosts, Player, Session, check, note, poll, run
 
 HOST_FLEET = {"Carrier": [0, 1, 2, 3, 4], "Destroyer": [20, 30, 40, 50], "Cruiser": [27, 28, 29],
               "Submarine": [75, 85, 95], "PTBoat": [98, 99]}
@@ -60,25 +60,25 @@ def main():
         host.wait_log("Game Started")
         guest.wait_log("Game Started")
 
-        def answered(shooter, square):
+        def on_turn():
+            showing = [player for player in (host, guest) if player.turn() == "Your Turn"]
+            return showing[0] if len(showing) == 1 else None
+
+        note("shooting")
+        first = poll("the turn indicators to agree on who shoots first", on_turn)
+        second = other[first]
+        note(f"the {'host' if first is host else 'guest'} shoots first")
+        # A click out of turn only beeps: square 33 stays unshot on both sides.
+        second.fire(33)
+        targets = {host: [11, 12], guest: [0, 55]}
+        for shooter in (first, second, first, second):
+            square = targets[shooter].pop(0)
+            shooter.fire(square)
             defender = other[shooter]
             mark = (RED if square in squares(fleets[defender]) else BLUE, True)
             poll(f"the answer to {square} on the shooter's board", lambda: shooter.seas()["enemy"][square] == mark)
             poll(f"the shot at {square} on the defender's board", lambda: defender.seas()["home"][square] == mark)
-
-        note("shooting")
-        # The host's draw decides who begins; a click out of turn only beeps.
-        host.fire(11)
-        if within(2, lambda: host.seas()["enemy"][11] == (RED, True)):
-            note("the host shoots first")
-            answered(host, 11)
-            shots = [(guest, 0), (host, 12), (guest, 55)]
-        else:
-            note("the guest shoots first")
-            shots = [(guest, 0), (host, 11), (guest, 55), (host, 12)]
-        for shooter, square in shots:
-            shooter.fire(square)
-            answered(shooter, square)
+            poll("the turn to pass to the defender", lambda: on_turn() is defender)
         expect_seas(host, HOST_FLEET, home_hits={0}, home_misses={55}, enemy_hits={11}, enemy_misses={12})
         expect_seas(guest, GUEST_FLEET, home_hits={11}, home_misses={12}, enemy_hits={0}, enemy_misses={55})
 

@@ -53,7 +53,6 @@ private slots:
     void secondReadyChangesNothingAndVanishingPeerResets();
     void hitThatAnswersNoShotMarksLastShotTile();
     void defeatHoldsLaterValuesUntilTheBoxCloses();
-    void connectToPortWithoutListenerReportsError();
     void shotsOutsideTurnAreRefused();
 };
 
@@ -275,22 +274,6 @@ void MatchTest::defeatHoldsLaterValuesUntilTheBoxCloses()
     QCOMPARE(pair->host.journal,
              QStringList({"sound youlose", "MsgBox You Lose!", "sound disconnected wait", "sound newgame"}));
     QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
-}
-
-void MatchTest::connectToPortWithoutListenerReportsError()
-{
-    GameWindow guest;
-    toolkit->prompts.clear();
-    toolkit->titles.clear();
-    guest->editIP->setText(QStringLiteral("127.0.0.1"));
-    guest->butConnect_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts.size(), 1, Wait);
-    QCOMPARE(toolkit->prompts[0],
-             QString("Error #10061: Connection is forcefully rejected\r\nClosing Connection"));
-    QCOMPARE(toolkit->titles[0], QString("Ossaria"));
-    QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-    QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
-    QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
 }
 
 void MatchTest::shotsOutsideTurnAreRefused()

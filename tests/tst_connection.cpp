@@ -42,7 +42,6 @@ void ConnectionTest::refusedReceiveIsReportedAndChangesNothing()
     QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
     QVERIFY(!host->bHost);
     QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
-    QCOMPARE(host->editStatus->lines().last(), QString("Waiting for connection..."));
 
     // Receive while listening: reported, and still listening.
     squatter.close();
@@ -67,8 +66,6 @@ void ConnectionTest::refusedReceiveIsReportedAndChangesNothing()
     QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
     QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
     QVERIFY(host->bConnected && host->bPlacing && guest->bConnected);
-    guest->Winsock1->SendData(qint16(55));
-    QTRY_COMPARE_WITH_TIMEOUT(host->editLastShot->text(), QString("55"), Wait);
 }
 
 void ConnectionTest::failedConnectIsReportedAfterTheClick_data()
@@ -89,7 +86,6 @@ void ConnectionTest::failedConnectIsReportedAfterTheClick()
     guest->butConnect_Click();
     QCOMPARE(toolkit->prompts, QStringList{});
     QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{error + "\r\nClosing Connection"}, Wait);
-    QCOMPARE(toolkit->titles.last(), QString("Ossaria"));
     QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
     QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
     QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));

@@ -48,8 +48,7 @@ private slots:
 
     void wholeMatch_data();
     void wholeMatch();
-    void splitAndBatchedShotsAreAnsweredOnceInOrder();
-    void garbageAndOutOfRangeValuesOnlyBeepAndLog();
+    void batchedShotsAndGarbageAreHandledOnceInOrder();
     void secondReadyChangesNothingAndVanishingPeerResets();
     void hitThatAnswersNoShotMarksLastShotTile();
     void defeatHoldsLaterValuesUntilTheBoxCloses();
@@ -167,43 +166,34 @@ std::unique_ptr<MatchTest::HostAndPeer> MatchTest::joinRawPeer()
     return pair;
 }
 
-// Ten shots in one write, the last one's second byte in a later write.
-void MatchTest::splitAndBatchedShotsAreAnsweredOnceInOrder()
-{
-    auto pair = joinRawPeer();
-    QVERIFY(pair);
-    QByteArray shots;
-    QByteArray expected;
-    for (qint16 square = 0; square < 10; ++square) {
-        shots += le(square);
-        expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
-    }
-    pair->peer.write(shots.chopped(1));
-    QCOMPARE(receive(pair->peer, 18), expected.left(18));
-    QCOMPARE(pair->host->editLastShot->text(), QString("8"));
-    QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
-    pair->peer.write(shots.right(1));
-    QCOMPARE(receive(pair->peer, 2), expected.right(2));
-    QCOMPARE(pair->host.sound->names().count("fire"), 10);
-    QCOMPARE(pair->host->editLastShot->text(), QString("9"));
-    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
-}
-
-void MatchTest::garbageAndOutOfRangeValuesOnlyBeepAndLog()
+// Ten shots and five values that name nothing in one write, the last shot's
+// second byte in a later write: each shot answered once, in order; each
+// stray value only beeps and logs.
+void MatchTest::batchedShotsAndGarbageAreHandledOnceInOrder()
 {
     auto pair = joinRawPeer();
     QVERIFY(pair);
     const QStringList before = pair->host->editStatus->lines();
-    const QList<qint16> garbage = {-2, -8, -32768, 100, 32767};
-    for (qint16 value : garbage)
-        pair->peer.write(le(value));
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->beeps, 5, Wait);
-    QTest::qWait(150);
-    QCOMPARE(pair->peer.readAll(), QByteArray());
-    QCOMPARE(pair->host->editStatus->lines(), before + QStringList(5, "Received Garbage"));
+    QByteArray values;
+    QByteArray expected;
+    for (qint16 value : {-2, -8, -32768, 100, 32767})
+        values += le(value);
+    for (qint16 square = 0; square < 10; ++square) {
+        values += le(square);
+        expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
+    }
+    pair->peer.write(values.chopped(1));
+    QCOMPARE(receive(pair->peer, 18), expected.left(18));
+    QCOMPARE(pair->host->editLastShot->text(), QString("8"));
+    QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
+    pair->peer.write(values.right(1));
+    QCOMPARE(receive(pair->peer, 2), expected.right(2));
+    QCOMPARE(pair->host.sound->names().count("fire"), 10);
+    QCOMPARE(pair->host->editLastShot->text(), QString("9"));
+    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
+    QCOMPARE(toolkit->beeps, 5);
+    QCOMPARE(pair->host->editStatus->lines().mid(0, before.size() + 5), before + QStringList(5, "Received Garbage"));
     QVERIFY(pair->host->bPlacing && !pair->host->bOppReady && !pair->host->bGameOn);
-    QCOMPARE(pair->host.journal, QStringList());
-    QCOMPARE(pair->host->butHomeTile[0]->color(), TileButton::Yellow);
 }
 
 void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()

@@ -96,50 +96,36 @@ private slots:
         QTRY_COMPARE(host.events, QStringList(4, QStringLiteral("Sent")));
     }
 
+    // Half a value waits for its other byte. Values that come while the
+    // first one's handler waits (a modal box, a waiting sound), many in one
+    // write and the last split over two, are announced once that handler has
+    // returned: none lost, doubled or reordered.
     void splitAndBatchedValuesArriveOnceEachInOrder()
     {
         Probe host;
         QTcpSocket client;
         acceptPlainClient(host, client);
-
-        // Many values, the first split before its second byte, the last one
-        // split over two writes: none lost, doubled or reordered.
-        QStringList expected;
+        QStringList expected{QStringLiteral("Value 4660")};
         QByteArray batch;
         for (qint16 value = -20; value < 30; ++value) {
             batch += littleEndian(value);
             expected << QStringLiteral("Value %1").arg(value);
         }
-        client.write(batch.left(1));
+        connect(&host.socket, &Winsock::DataArrival, this, [&](long) {
+            if (host.events.size() != 1)
+                return;
+            EventGate::Hold hold;
+            client.write(batch.chopped(1));
+            QTest::qWait(200);
+        });
+        client.write(QByteArray::fromHex("34"));
         client.flush();
         QTest::qWait(100);
         QCOMPARE(host.events, QStringList{});
-        client.write(batch.mid(1).chopped(1));
-        client.flush();
-        QTest::qWait(100);
-        client.write(batch.right(1) + littleEndian(-1));
-        expected << QStringLiteral("Value -1");
-        QTRY_COMPARE(host.events.size(), expected.size());
-        QCOMPARE(host.events, expected);
-    }
-
-    // A value that comes while its predecessor's handler waits (a modal box,
-    // a waiting sound) is announced once that handler has returned.
-    void valueArrivingWhileItsHandlerWaitsIsAnnouncedAfter()
-    {
-        Probe host;
-        QTcpSocket client;
-        acceptPlainClient(host, client);
-        bool waited = false;
-        connect(&host.socket, &Winsock::DataArrival, this, [&](long) {
-            if (std::exchange(waited, true))
-                return;
-            EventGate::Hold hold;
-            client.write(littleEndian(-6));
-            QTest::qWait(200);
-        });
-        client.write(littleEndian(12));
-        QTRY_COMPARE(host.events, (QStringList{QStringLiteral("Value 12"), QStringLiteral("Value -6")}));
+        client.write(QByteArray::fromHex("12"));
+        QTRY_COMPARE(host.events.size(), expected.size() - 1);
+        client.write(batch.right(1));
+        QTRY_COMPARE(host.events, expected);
     }
 
     // A peer that floods while the handlers are held cannot make the

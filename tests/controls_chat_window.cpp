@@ -77,6 +77,20 @@ private slots:
                                                         "\u2400\uFFFD"}) + longMessage);
     }
 
+    // A line goes out in the code page, one datagram per 65,507 characters:
+    // the chat's own datagrams come back to it, a message per datagram.
+    void sentLinesGoOutInTheCodePage()
+    {
+        openAndAwaitGreeting();
+        for (const QString& line : {QStringLiteral("Ahoy café, 5€ ✓"), QString(), QString(70000, u'z')})
+            typeAndSend(line);
+        const QString latin1 = QStringLiteral("Ahoy café, 5? ?");
+        QCOMPARE(localLines().mid(2, 2), QStringList({latin1, ""}));
+        const QStringList firstDatagram = QStringList(63, QString(1024, u'z')) << QString(995, u'z');
+        const QStringList secondDatagram = QStringList(4, QString(1024, u'z')) << QString(397, u'z');
+        QTRY_COMPARE(remoteLines().mid(3), QStringList({latin1, ""}) + firstDatagram + secondDatagram);
+    }
+
     // An area holds at most 512 Ki characters and 10,000 lines, the newest.
     void areasKeepTheirNewestText()
     {

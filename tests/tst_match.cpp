@@ -215,14 +215,11 @@ void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
     QCOMPARE(pair->host->editStatus->lines(), log);
     QVERIFY(pair->host->bGameOn && pair->host->bMyTurn && pair->host->bOppReady);
 
-    pair->host.journal.clear();
+    // A peer that vanishes (a reset, not a close) ends the match as a close does.
     pair->peer.abort();
     QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
-    QTRY_VERIFY_WITH_TIMEOUT(!pair->host->bGameOn && !pair->host->bConnected, Wait);
-    QCOMPARE(pair->host->Winsock1->State(), short(Winsock::sckClosed));
-    QCOMPARE(pair->host.journal, QStringList({"sound disconnected wait", "sound newgame"}));
-    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
-    QVERIFY(pair->host->butReceive->isEnabled() && pair->host->butReady->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(pair->host->editStatus->lines(), QStringList{"New Game..."}, Wait);
+    QVERIFY(!pair->host->bGameOn && !pair->host->bConnected && pair->host->butReady->isEnabled());
 }
 
 void MatchTest::hitThatAnswersNoShotMarksLastShotTile()

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QNetworkDatagram>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
@@ -218,22 +217,6 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(probe.events, QStringList{error});
         QCOMPARE(probe.socket.State(), short(Winsock::sckClosed));
-    }
-
-    // A port in use, or listening twice, is reported by the call itself.
-    void refusedListenIsReportedAtOnce()
-    {
-        QTcpServer occupant;
-        QVERIFY(occupant.listen(QHostAddress::AnyIPv4, GamePort));
-        Probe host;
-        host.socket.LocalPort = GamePort;
-        QCOMPARE(host.socket.Listen().number, int(Winsock::sckAddressInUse));
-        QCOMPARE(host.socket.State(), short(Winsock::sckClosed));
-
-        occupant.close();
-        QVERIFY(host.socket.Listen().ok());
-        QCOMPARE(host.socket.Listen().number, int(Winsock::sckInvalidOp));
-        QCOMPARE(host.socket.State(), short(Winsock::sckListening));
     }
 
     // While events are held, connections wait in the kernel's backlog, not

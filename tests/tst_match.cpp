@@ -51,7 +51,6 @@ private slots:
     void batchedShotsAndGarbageAreHandledOnceInOrder();
     void secondReadyChangesNothingAndVanishingPeerResets();
     void hitThatAnswersNoShotMarksLastShotTile();
-    void defeatHoldsLaterValuesUntilTheBoxCloses();
     void shotsOutsideTurnAreRefused();
 };
 
@@ -235,32 +234,6 @@ void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
     pair->peer.write(le(-5));
     QTRY_COMPARE_WITH_TIMEOUT(pair->host.journal.size(), 2, Wait);
     QCOMPARE(pair->host->iHitCount, short(1));
-}
-
-void MatchTest::defeatHoldsLaterValuesUntilTheBoxCloses()
-{
-    auto pair = joinRawPeer();
-    QVERIFY(pair);
-    bool shotSeenDuringBox = false;
-    toolkit->whileOpen = [&](const QString& prompt) {
-        if (prompt != "Disconnected")
-            return;
-        pair->peer.write(le(37));
-        pair->peer.flush();
-        QTest::qWait(300);
-        shotSeenDuringBox = pair->host.journal.contains("sound fire wait")
-                            || !pair->host->butHomeTile[37]->text().isEmpty();
-    };
-    pair->peer.write(le(-7));
-    QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
-    QTRY_COMPARE_WITH_TIMEOUT(pair->host->Winsock1->State(), short(Winsock::sckClosed), Wait);
-    QTest::qWait(200);
-    QVERIFY(!shotSeenDuringBox);
-    // The reset closed the connection, so the held shot is never answered.
-    QCOMPARE(pair->host->butHomeTile[37]->text(), QString());
-    QCOMPARE(pair->host.journal,
-             QStringList({"sound youlose", "MsgBox You Lose!", "sound disconnected wait", "sound newgame"}));
-    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
 }
 
 void MatchTest::shotsOutsideTurnAreRefused()

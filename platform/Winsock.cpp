@@ -230,10 +230,11 @@ void Winsock::onNewConnection()
     if (m_requestDue)
         return;
     m_requestDue = true;
-    const quint64 generation = m_generation;
-    EventGate::instance().deliver(this, [this, generation] {
+    // Whoever listens when the request is due takes it; a closed listener
+    // leaves nothing to take.
+    EventGate::instance().deliver(this, [this] {
         m_requestDue = false;
-        if (generation != m_generation || !m_server || !m_server->hasPendingConnections())
+        if (!m_server || !m_server->hasPendingConnections())
             return;
         QTcpSocket* socket = m_server->nextPendingConnection();
         socket->setParent(this);
@@ -242,7 +243,7 @@ void Winsock::onNewConnection()
         emit ConnectionRequest(requestID);
         // A request that the handler did not accept is refused.
         dropRequest(requestID);
-        if (generation == m_generation && m_server && m_server->hasPendingConnections())
+        if (m_server && m_server->hasPendingConnections())
             onNewConnection();
     });
 }

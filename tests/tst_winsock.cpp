@@ -257,23 +257,6 @@ private slots:
         QCOMPARE(peers.size(), 1);
     }
 
-    void eventsRaisedBeforeCloseAreNeverDelivered()
-    {
-        Probe host;
-        QTcpSocket client;
-        acceptPlainClient(host, client);
-        {
-            EventGate::Hold hold;
-            client.write(littleEndian(5));
-            client.disconnectFromHost();
-            QTRY_COMPARE(EventGate::instance().pending(), std::size_t(2));
-            host.socket.Close();
-        }
-        QTest::qWait(150);
-        QCOMPARE(host.events, QStringList{});
-        QCOMPARE(EventGate::instance().pending(), std::size_t(0));
-    }
-
     void datagramsBindOnFirstSendAndCarryLatin1()
     {
         QUdpSocket peer;

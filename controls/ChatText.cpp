@@ -1,6 +1,21 @@
 #include "ChatText.h"
 
 namespace ChatText {
+namespace {
+
+// Pieces of at most size characters, in order; an empty text is one empty piece.
+QStringList split(const QString& text, qsizetype size)
+{
+    QStringList pieces;
+    qsizetype start = 0;
+    do {
+        pieces << text.mid(start, size);
+        start += size;
+    } while (start < text.size());
+    return pieces;
+}
+
+} // namespace
 
 QString toLatin1Text(const QString& typed)
 {
@@ -12,16 +27,10 @@ QString toLatin1Text(const QString& typed)
 
 QStringList datagrams(const QString& latin1Text)
 {
-    QStringList pieces;
-    qsizetype start = 0;
-    do {
-        pieces << latin1Text.mid(start, MaxDatagram);
-        start += MaxDatagram;
-    } while (start < latin1Text.size());
-    return pieces;
+    return split(latin1Text, MaxDatagram);
 }
 
-QString visible(const QString& text)
+QStringList shownLines(const QString& text)
 {
     constexpr char16_t controlPictures = 0x2400;
     constexpr char16_t deletePicture = 0x2421;
@@ -35,7 +44,7 @@ QString visible(const QString& text)
         else if (code >= 0x80 && code < 0xA0)
             character = QChar(QChar::ReplacementCharacter);
     }
-    return shown;
+    return split(shown, MaxShownLine);
 }
 
 } // namespace ChatText

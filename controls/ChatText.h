@@ -18,8 +18,14 @@ QString toLatin1Text(const QString& typed);
 // An empty line is one empty datagram.
 QStringList datagrams(const QString& latin1Text);
 
-// Control characters shown as visible symbols, so that a peer's text can
-// neither break lines nor hide anything in an area.
-QString visible(const QString& text);
+// The longest line an area shows: laying out one very long line costs far
+// more than laying out the same text as several, so a longer message goes on
+// as many lines as it needs.
+inline constexpr int MaxShownLine = 1024;
+
+// The lines that show a message in an area: control characters as visible
+// symbols, so that a peer's text can neither break lines nor hide anything,
+// and at most MaxShownLine characters to a line.
+QStringList shownLines(const QString& text);
 
 } // namespace ChatText

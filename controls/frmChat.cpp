@@ -11,13 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextBlock>
 
 #include <limits>
 
 namespace {
 
-// Each area keeps its newest lines only, so a chatty peer cannot exhaust memory.
+// Each area keeps only its newest lines and its newest text, so that a
+// chatty peer can neither exhaust memory nor slow the window down.
 constexpr int MaxAreaLines = 10000;
+constexpr int MaxAreaCharacters = 1 << 19;
 
 QPlainTextEdit* createArea(QWidget* window, const char* name, const QString& heading)
 {
@@ -88,24 +91,25 @@ void frmChat::Form_Load()
         reportWhenIdle(greeting);
 }
 
+// A send that the network refuses comes back as the Error event once this
+// handler has returned; a send refused at once is reported here, the same way.
 void frmChat::butSend_Click()
 {
     // A socket that an error has closed is reopened with a new greeting.
-    if (Winsock1->State() != Winsock::sckOpen) {
-        const SocketResult greeting = sendGreeting();
-        if (!greeting.ok()) {
-            Winsock1_Error(greeting.number, greeting.description);
-            return;
-        }
-    }
-    const QString line = ChatText::toLatin1Text(editSend->text());
-    const SocketResult sent = send(line);
-    if (!sent.ok()) {
-        Winsock1_Error(sent.number, sent.description);
+    if (Winsock1->State() != Winsock::sckOpen && !reported(sendGreeting()))
         return;
-    }
+    const QString line = ChatText::toLatin1Text(editSend->text());
     appendTo(editLocalMsgArea, line);
+    if (!reported(send(line)))
+        return;
     editSend->clear();
+}
+
+bool frmChat::reported(const SocketResult& result)
+{
+    if (!result.ok())
+        Winsock1_Error(result.number, result.description);
+    return result.ok();
 }
 
 void frmChat::Winsock1_DataArrival(long)
@@ -192,6 +196,17 @@ void frmChat::reportWhenIdle(const SocketResult& failure)
 
 void frmChat::appendTo(QPlainTextEdit* area, const QString& text)
 {
-    area->appendPlainText(ChatText::visible(text));
+    area->appendPlainText(ChatText::shownLines(text).join(QLatin1Char('\n')));
+    QTextDocument* document = area->document();
+    const int excess = document->characterCount() - MaxAreaCharacters;
+    if (excess > 0) {
+        // Whole lines go, the oldest first, until the rest fits.
+        QTextBlock kept = document->begin();
+        while (kept.position() < excess && kept.next().isValid())
+            kept = kept.next();
+        QTextCursor oldest(document);
+        oldest.setPosition(kept.position(), QTextCursor::KeepAnchor);
+        oldest.removeSelectedText();
+    }
     area->moveCursor(QTextCursor::End);
 }

@@ -47,6 +47,8 @@ private:
     SocketResult send(const QString& latin1Text);
     SocketResult sendGreeting();
     SocketResult sendLeaveNotice();
+    // Reports a failed result through the error handler; true when it succeeded.
+    bool reported(const SocketResult& result);
     void reportWhenIdle(const SocketResult& failure);
     static void appendTo(QPlainTextEdit* area, const QString& text);
 

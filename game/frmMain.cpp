@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "ControlLibrary.h"
+#include "MenuShortcuts.h"
 #include "PictureBox.h"
 #include "StatusLog.h"
 #include "TileButton.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -26,6 +28,7 @@ frmMain::frmMain(std::unique_ptr<WavePlayer> sound, const QStringList& controlFo
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
     buildWindow();
     connectHandlers();
+    giveMenuShortcutsPrecedence(this);
     loadControlLibrary(controlFolders);
 
     adjustSize();
@@ -34,6 +37,8 @@ frmMain::frmMain(std::unique_ptr<WavePlayer> sound, const QStringList& controlFo
         move(screen->availableGeometry().center() - rect().center());
 
     Form_Load();
+    // A player's first step is to host or to join: the address box.
+    editIP->setFocus();
 }
 
 frmMain::~frmMain() = default;

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <utility>
+
 namespace {
 
 const SocketResult Ok{};
@@ -24,6 +26,20 @@ constexpr int LingerMs = 5000;
 // the peer down, and the system drops surplus datagrams.
 constexpr qint64 MaxPendingBytes = 4096;
 constexpr std::size_t MaxPendingDatagrams = 256;
+
+// Each pass of the event loop takes at most this much from a datagram
+// socket, so that a flood leaves the window free to answer between passes.
+constexpr int DatagramsPerPass = 32;
+constexpr qint64 DatagramBytesPerPass = 65536;
+
+// What a stream may hold that the kernel has not taken. Every message is two
+// bytes and the peer answers each one, so a peer that lets this fill is not
+// reading: its connection fails rather than grow the game without end.
+constexpr qint64 MaxUnsentBytes = 65536;
+
+// A listener that cannot accept (no descriptor left) tries again after this
+// pause instead of at once.
+constexpr int AcceptRetryMs = 1000;
 
 SocketResult invalidOperation()
 {
@@ -66,6 +82,30 @@ QHostAddress resolve(const QString& host)
     }
     return {};
 }
+
+// Notes each peer's address the moment its connection is accepted: a peer
+// that closes at once takes its address with it.
+class Listener final : public QTcpServer {
+public:
+    using QTcpServer::QTcpServer;
+
+    static QString peerOf(const QTcpSocket* socket) { return socket->property(PeerProperty).toString(); }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto* socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setProperty(PeerProperty, dotted(socket->peerAddress()));
+        addPendingConnection(socket);
+    }
+
+private:
+    static constexpr const char* PeerProperty = "peerAddress";
+};
 
 } // namespace
 
@@ -128,8 +168,8 @@ void Winsock::raise(std::function<void()> event)
 
 QString Winsock::RemoteHostIP() const
 {
-    if (m_stream && m_stream->state() != QAbstractSocket::UnconnectedState)
-        return dotted(m_stream->peerAddress());
+    if (!m_peerIP.isEmpty())
+        return m_peerIP;
     const QHostAddress address(RemoteHost);
     return address.isNull() ? QString() : dotted(address);
 }
@@ -162,33 +202,50 @@ SocketResult Winsock::Listen()
         return invalidOperation();
     if (!validPort(LocalPort))
         return invalidPort();
-    auto* server = new QTcpServer(this);
+    auto* server = new Listener(this);
     if (!server->listen(QHostAddress::AnyIPv4, quint16(LocalPort))) {
         const SocketResult failure = describe(server->serverError(), server->errorString());
         delete server;
         return failure;
     }
+    // One connection at a time leaves the kernel: the others wait in its
+    // backlog until the request before them has been handled.
+    server->setMaxPendingConnections(1);
     m_server = server;
-    connect(m_server, &QTcpServer::newConnection, this, &Winsock::onNewConnection);
+    connect(server, &QTcpServer::newConnection, this, &Winsock::onNewConnection);
+    connect(server, &QTcpServer::acceptError, this, [server] {
+        // A failure such as no descriptor left is tried again later, never
+        // in a busy loop.
+        server->pauseAccepting();
+        QTimer::singleShot(AcceptRetryMs, server, &QTcpServer::resumeAccepting);
+    });
     m_state = sckListening;
     return Ok;
 }
 
+// The request is taken from the listener only when its event is due, so
+// while a handler waits, further connections stay with the kernel.
 void Winsock::onNewConnection()
 {
-    while (m_server && m_server->hasPendingConnections()) {
+    if (m_requestDue)
+        return;
+    m_requestDue = true;
+    // Whoever listens when the request is due takes it; a closed listener
+    // leaves nothing to take.
+    EventGate::instance().deliver(this, [this] {
+        m_requestDue = false;
+        if (!m_server || !m_server->hasPendingConnections())
+            return;
         QTcpSocket* socket = m_server->nextPendingConnection();
         socket->setParent(this);
         const long requestID = m_nextRequestID++;
         m_requests.insert(requestID, socket);
-        const quint64 generation = m_generation;
-        EventGate::instance().deliver(this, [this, generation, requestID] {
-            if (generation == m_generation)
-                emit ConnectionRequest(requestID);
-            // A request that the handler did not accept is refused.
-            dropRequest(requestID);
-        });
-    }
+        emit ConnectionRequest(requestID);
+        // A request that the handler did not accept is refused.
+        dropRequest(requestID);
+        if (m_server && m_server->hasPendingConnections())
+            onNewConnection();
+    });
 }
 
 void Winsock::dropRequest(long requestID)
@@ -210,6 +267,8 @@ SocketResult Winsock::Accept(long requestID)
         return {sckInvalidArg, QStringLiteral("The request is no longer pending")};
     ++m_generation;
     attachStream(socket);
+    // Known from the moment of connection, even if the peer has gone since.
+    m_peerIP = Listener::peerOf(socket);
     m_state = sckConnected;
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // Bytes or a close that came before the accept are reported from the
@@ -246,6 +305,9 @@ SocketResult Winsock::Connect()
     auto* socket = new QTcpSocket(this);
     attachStream(socket);
     m_state = sckConnecting;
+    // A connect that fails at once (no route, an address of the wrong kind)
+    // raises its Error from the event loop, after the caller's steps.
+    const EventGate::Hold laterThanThisCall;
     socket->connectToHost(RemoteHost, quint16(RemotePort), QIODevice::ReadWrite,
                           QAbstractSocket::IPv4Protocol);
     return Ok;
@@ -254,6 +316,7 @@ SocketResult Winsock::Connect()
 void Winsock::attachStream(QTcpSocket* socket)
 {
     m_stream = socket;
+    m_peerIP.clear();
     socket->setReadBufferSize(MaxPendingBytes);
     m_received.clear();
     m_valuesAnnounced = 0;
@@ -263,6 +326,7 @@ void Winsock::attachStream(QTcpSocket* socket)
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         // Nagle off: every message is two bytes and the peer waits for it.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_peerIP = dotted(socket->peerAddress());
         m_state = sckConnected;
         raise([this] { emit Connected(); });
     });
@@ -321,13 +385,30 @@ SocketResult Winsock::SendData(qint16 value)
 {
     if (m_protocol != sckTCPProtocol || !m_stream || m_state != sckConnected)
         return wrongState();
+    QTcpSocket* const socket = m_stream;
     const quint16 bits = quint16(value);
     const char bytes[2] = {char(bits & 0xFF), char(bits >> 8)};
-    if (m_stream->write(bytes, 2) != 2)
-        return describe(m_stream->error(), m_stream->errorString());
+    if (socket->write(bytes, 2) != 2)
+        return describe(socket->error(), socket->errorString());
     m_bytesQueued += 2;
     m_sendEnds.push_back(m_bytesQueued);
+    // The bytes go to the kernel now, not after whatever the caller's
+    // handler has posted; what that raises (progress, completion, a broken
+    // connection) comes from the event loop.
+    const EventGate::Hold laterThanThisCall;
+    socket->flush();
+    if (m_stream == socket && m_state == sckConnected && socket->bytesToWrite() > MaxUnsentBytes)
+        failUnread();
     return Ok;
+}
+
+void Winsock::failUnread()
+{
+    m_stream->disconnect(this);
+    m_stream->abort();
+    m_state = sckError;
+    const SocketResult failure = describe(QAbstractSocket::SocketResourceError);
+    raise([this, failure] { emit Error(short(failure.number), failure.description); });
 }
 
 bool Winsock::GetData(qint16& value)
@@ -373,6 +454,9 @@ SocketResult Winsock::bindDatagram()
     m_datagrams.clear();
     connect(socket, &QUdpSocket::readyRead, this, &Winsock::onDatagramReadyRead);
     connect(socket, &QUdpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
+        // A full send buffer loses the datagram, as the network may.
+        if (error == QAbstractSocket::TemporaryError)
+            return;
         const SocketResult failure = describe(error, socket->errorString());
         m_state = sckError;
         raise([this, failure] { emit Error(short(failure.number), failure.description); });
@@ -391,6 +475,9 @@ SocketResult Winsock::SendData(const QString& text)
     const QByteArray payload = text.toLatin1();
     if (payload.size() > MaxDatagram)
         return describe(QAbstractSocket::DatagramTooLargeError);
+    const QHostAddress peer = resolve(RemoteHost);
+    if (peer.isNull())
+        return describe(QAbstractSocket::HostNotFoundError);
     if (m_state == sckClosed) {
         const SocketResult bound = bindDatagram();
         if (!bound.ok())
@@ -398,20 +485,32 @@ SocketResult Winsock::SendData(const QString& text)
     }
     if (!m_datagram)
         return wrongState();
-    const QHostAddress peer = resolve(RemoteHost);
-    if (peer.isNull())
-        return describe(QAbstractSocket::HostNotFoundError);
-    if (m_datagram->writeDatagram(payload, peer, quint16(RemotePort)) != payload.size())
-        return describe(m_datagram->error(), m_datagram->errorString());
+    // A datagram that the network refuses (no route) is reported by the
+    // Error event from the event loop, never inside this call.
+    const EventGate::Hold laterThanThisCall;
+    m_datagram->writeDatagram(payload, peer, quint16(RemotePort));
     return Ok;
 }
 
 void Winsock::onDatagramReadyRead()
 {
-    while (m_datagram && m_datagram->hasPendingDatagrams() && m_datagrams.size() < MaxPendingDatagrams) {
-        const QNetworkDatagram datagram = m_datagram->receiveDatagram();
+    QUdpSocket* const socket = m_datagram;
+    int taken = 0;
+    qint64 bytesTaken = 0;
+    while (socket && m_datagram == socket && socket->hasPendingDatagrams()) {
+        // A full backlog leaves the rest with the system until GetData makes room.
+        if (m_datagrams.size() >= MaxPendingDatagrams) {
+            m_datagramBacklogFull = true;
+            return;
+        }
+        // The rest waits for the next pass: the socket stays readable.
+        if (taken == DatagramsPerPass || bytesTaken >= DatagramBytesPerPass)
+            return;
+        const QNetworkDatagram datagram = socket->receiveDatagram();
         if (!datagram.isValid())
             break;
+        ++taken;
+        bytesTaken += datagram.data().size();
         m_datagrams.push_back(datagram.data());
         const long size = long(datagram.data().size());
         raise([this, size] { emit DataArrival(size); });
@@ -424,7 +523,7 @@ bool Winsock::GetData(QString& text)
         return false;
     text = QString::fromLatin1(m_datagrams.front());
     m_datagrams.pop_front();
-    if (m_datagram && m_datagram->hasPendingDatagrams())
+    if (std::exchange(m_datagramBacklogFull, false))
         resumeReading();
     return true;
 }
@@ -465,6 +564,7 @@ void Winsock::Close()
     }
     m_received.clear();
     m_datagrams.clear();
+    m_datagramBacklogFull = false;
     m_valuesAnnounced = 0;
     m_sendEnds.clear();
     m_state = sckClosed;

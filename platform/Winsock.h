@@ -22,9 +22,13 @@ class QUdpSocket;
 // Stream values travel as 16-bit integers, two bytes each, least significant
 // first. Datagrams carry text as its Latin-1 bytes, nothing added.
 //
-// Operations that fail at once return a SocketResult with the error number
-// and description instead of raising the Error event, so a refused call never
-// touches a connection that stands.
+// No event is ever raised inside the operation that caused it: what a call
+// sets off (a connect or a send that the network refuses, a completed send)
+// comes from the event loop after the caller's handler has returned.
+// Operations that are refused at once (wrong state, a bad port, a port in
+// use, an unknown host) return a SocketResult with the error number and
+// description instead, so a refused call never touches a connection that
+// stands.
 struct SocketResult {
     int number = 0;
     QString description;
@@ -87,7 +91,8 @@ public:
     QString RemoteHost;
     long RemotePort = 0;
     long LocalPort = 0;
-    // The peer's address in dotted-decimal form, once connected.
+    // The peer's address in dotted-decimal form, from the moment of
+    // connection on, also once that connection has ended.
     QString RemoteHostIP() const;
     // The local machine's address in dotted-decimal form: on a connection the
     // address of this end, otherwise the address that would reach RemoteHost.
@@ -101,8 +106,10 @@ public:
     // as Connected or Error.
     SocketResult Connect();
     SocketResult Connect(const QString& remoteHost, long remotePort);
-    // Stream: queues one 16-bit value. Datagram: sends the text as one datagram
-    // to RemoteHost:RemotePort, binding LocalPort first when the socket is closed.
+    // Stream: hands one 16-bit value to the kernel; a peer that leaves too
+    // much unread fails the connection with Error 10055. Datagram: sends the
+    // text as one datagram to RemoteHost:RemotePort, binding LocalPort first
+    // when the socket is closed.
     SocketResult SendData(qint16 value);
     SocketResult SendData(const QString& text);
     // Stream: takes the next complete value. Datagram: takes the next whole
@@ -139,6 +146,7 @@ private:
     void onDatagramReadyRead();
     void dropRequest(long requestID);
     void resumeReading();
+    void failUnread();
     SocketResult bindDatagram();
 
     Protocol m_protocol;
@@ -150,9 +158,12 @@ private:
     QByteArray m_received;
     std::deque<QByteArray> m_datagrams;
     QHash<long, QTcpSocket*> m_requests;
+    bool m_requestDue = false;
+    QString m_peerIP;
     long m_nextRequestID = 1;
     qint64 m_valuesAnnounced = 0;
     bool m_resumeScheduled = false;
+    bool m_datagramBacklogFull = false;
     std::deque<qint64> m_sendEnds;
     qint64 m_bytesQueued = 0;
     qint64 m_bytesSent = 0;

@@ -70,86 +70,109 @@ private slots:
                                      QByteArray(65507, 'x')};
         for (const QByteArray& datagram : sent)
             QCOMPARE(peerSends(datagram), datagram.size());
+        // A very long message goes on lines of 1024 characters.
+        const QStringList longMessage = QStringList(63, QString(1024, u'x')) << QString(65507 - 63 * 1024, u'x');
         QTRY_COMPARE(remoteLines().mid(3), QStringList({"<b>bold</b> &amp;",
                                                         "one\u240D\u240Atwo\u2409three\u241B[31m\u2421",
-                                                        "\u2400\uFFFD", QString(65507, u'x')}));
+                                                        "\u2400\uFFFD"}) + longMessage);
     }
 
-    void areasKeepTheirNewestLines()
+    // A line goes out in the code page, one datagram per 65,507 characters:
+    // the chat's own datagrams come back to it, a message per datagram.
+    void sentLinesGoOutInTheCodePage()
     {
         openAndAwaitGreeting();
-        constexpr int total = 10050;
-        constexpr int batch = 150;
+        for (const QString& line : {QStringLiteral("Ahoy café, 5€ ✓"), QString(), QString(70000, u'z')})
+            typeAndSend(line);
+        const QString latin1 = QStringLiteral("Ahoy café, 5? ?");
+        QCOMPARE(localLines().mid(2, 2), QStringList({latin1, ""}));
+        const QStringList firstDatagram = QStringList(63, QString(1024, u'z')) << QString(995, u'z');
+        const QStringList secondDatagram = QStringList(4, QString(1024, u'z')) << QString(397, u'z');
+        QTRY_COMPARE(remoteLines().mid(3), QStringList({latin1, ""}) + firstDatagram + secondDatagram);
+    }
+
+    // An area holds at most 512 Ki characters and 10,000 lines, the newest.
+    void areasKeepTheirNewestText()
+    {
+        openAndAwaitGreeting();
         const QTextDocument* area =
             chat()->findChild<QPlainTextEdit*>(QStringLiteral("editRemoteMsgArea"))->document();
-        // Sent in batches that the socket buffer can hold, each awaited.
-        for (int first = 0; first < total; first += batch) {
-            for (int line = first; line < first + batch && line < total; ++line)
-                peerSends(QByteArray::number(line));
-            const QString last = QString::number(std::min(first + batch, total) - 1);
-            QTRY_COMPARE_WITH_TIMEOUT(area->lastBlock().text(), last, 5000);
+        for (char letter = 'a'; letter <= 'j'; ++letter) {
+            peerSends(QByteArray(65507, letter));
+            QTRY_COMPARE(area->lastBlock().text().right(1), QString(QChar(letter)));
         }
+        QVERIFY2(area->characterCount() <= (1 << 19), QByteArray::number(area->characterCount()));
+        QVERIFY(area->characterCount() > (1 << 19) - 1100);
+        QCOMPARE(area->lastBlock().text(), QString(65507 % 1024, u'j'));
+
+        // Sent in batches that the socket buffer can hold, each awaited,
+        // until the oldest lines give way.
+        int sent = 0;
+        while (area->blockCount() < 10000 && sent < 12000) {
+            for (const int end = sent + 100; sent < end; ++sent)
+                peerSends(QByteArray::number(sent));
+            QTRY_COMPARE_WITH_TIMEOUT(area->lastBlock().text(), QString::number(sent - 1), 5000);
+        }
+        peerSends("newest");
+        QTRY_COMPARE(area->lastBlock().text(), QStringLiteral("newest"));
         QCOMPARE(area->blockCount(), 10000);
-        // "Remote", the empty line, the greeting and lines 0 to 49 have gone.
-        QCOMPARE(area->firstBlock().text(), QStringLiteral("50"));
     }
 
-    void openWhileOpenOnlyRaisesTheWindow()
+    // OpenChat on an open window only raises it, keeping its peer and port;
+    // CloseChat unloads it and frees the port; the next OpenChat starts afresh.
+    void openRaisesAndCloseUnloads()
     {
-        openAndAwaitGreeting();
-        QWidget* window = chat();
-        openChat(QString::number(m_port + 1), QStringLiteral("127.0.0.2"));
-        QCOMPARE(chat(), window);
-        // Still on the first port, with no new greeting: the peer's datagram comes next.
-        peerSends("still here");
-        QTRY_COMPARE(remoteLines().mid(3), QStringList{"still here"});
-    }
-
-    void closeChatUnloadsAndReopenGreetsAgain()
-    {
-        QMetaObject::invokeMethod(m_component, "CloseChat");
-        QVERIFY(!chat());
-        QVERIFY(m_toolkit.prompts.isEmpty());
-
         openAndAwaitGreeting();
         QPointer<QWidget> first = chat();
-        typeAndSend(QStringLiteral("before"));
-        QTRY_COMPARE(remoteLines().size(), 4);
+        openChat(QString::number(m_port + 1), QStringLiteral("127.0.0.2"));
+        QCOMPARE(chat(), first.data());
+        typeAndSend(QStringLiteral("still here"));
+        QTRY_COMPARE(remoteLines().mid(3), QStringList{"still here"});
+
         QMetaObject::invokeMethod(m_component, "CloseChat");
         QVERIFY(!chat());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!first);
-        // The port is free again once the window has gone.
         QVERIFY(QUdpSocket().bind(QHostAddress::AnyIPv4, m_port));
-
         openAndAwaitGreeting();
         QCOMPARE(localLines(), QStringList({"Local", ""}));
         QVERIFY(m_toolkit.prompts.isEmpty());
     }
 
-    void failedOpenIsReportedAfterOpenChatReturns_data()
+    // A failure of the greeting is reported after OpenChat has returned, once;
+    // each later Send that fails gives one more box, never one inside another.
+    void failedSendsAreReportedOnceEach_data()
     {
+        QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("report");
-        QTest::newRow("not a number") << "sixty-four" << "Error #380: Invalid chat port \"sixty-four\"";
-        QTest::newRow("in use") << QString() << "Error #10048: Address in use";
+        QTest::addColumn<bool>("lineShown");
+        QTest::newRow("not a number") << "127.0.0.1" << "sixty-four" << "Error #380: Invalid chat port \"sixty-four\""
+                                      << false;
+        QTest::newRow("in use") << "127.0.0.1" << QString() << "Error #10048: Address in use" << false;
+        QTest::newRow("no route") << "::1" << "" << "Error #10051: Network is unreachable" << true;
     }
 
-    void failedOpenIsReportedAfterOpenChatReturns()
+    void failedSendsAreReportedOnceEach()
     {
+        QFETCH(QString, address);
         QFETCH(QString, port);
         QFETCH(QString, report);
-        // Bound the way another copy of the game would bind it.
+        QFETCH(bool, lineShown);
+        // A null port is the test's own, bound first as another copy of the
+        // game would bind it; an empty one is the test's own, free.
         QUdpSocket other;
-        QVERIFY(other.bind(QHostAddress::AnyIPv4, m_port));
-        openChat(port.isNull() ? QString::number(m_port) : port);
+        QVERIFY(!port.isNull() || other.bind(QHostAddress::AnyIPv4, m_port));
+        openChat(port.isEmpty() ? QString::number(m_port) : port, address);
         QVERIFY2(m_toolkit.prompts.isEmpty(), "OpenChat must return before the report");
-        QTRY_COMPARE(m_toolkit.prompts, QStringList{report + "\r\nClosing Connection"});
+        const QString box = report + "\r\nClosing Connection";
+        QTRY_COMPARE(m_toolkit.prompts, QStringList{box});
         QVERIFY(chat());
-        // Every later line fails the same way and is not shown as sent.
         typeAndSend(QStringLiteral("nobody hears this"));
-        QCOMPARE(m_toolkit.prompts, QStringList(2, report + "\r\nClosing Connection"));
-        QCOMPARE(localLines(), QStringList({"Local", ""}));
+        QTRY_COMPARE(m_toolkit.prompts, QStringList(2, box));
+        QTest::qWait(100);
+        QCOMPARE(m_toolkit.prompts.size(), 2);
+        QCOMPARE(localLines(), QStringList({"Local", ""}) + (lineShown ? QStringList{"nobody hears this"} : QStringList()));
     }
 };
 

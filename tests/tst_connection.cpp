@@ -22,6 +22,9 @@ private slots:
     void cleanup() { toolkit.reset(); }
 
     void refusedReceiveIsReportedAndChangesNothing();
+    void failedConnectIsReportedAfterTheClick_data();
+    void failedConnectIsReportedAfterTheClick();
+    void peerThatLeavesAtOnceIsStillNamed();
     void chatMenuFollowsTheConnection();
     void disconnectAsksThenResetsBothSides();
 };
@@ -39,15 +42,9 @@ void ConnectionTest::refusedReceiveIsReportedAndChangesNothing()
     QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
     QVERIFY(!host->bHost);
     QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
-    QCOMPARE(host->editStatus->lines().last(), QString("Waiting for connection..."));
 
-    // Receive while listening: reported, and still listening.
     squatter.close();
     host->butReceive_Click();
-    host->butReceive_Click();
-    QCOMPARE(toolkit->prompts.last(), QString("Error #40020: Invalid operation at current state"));
-    QCOMPARE(host->Winsock1->State(), short(Winsock::sckListening));
-    QVERIFY(host->bHost && host->butReceive->isEnabled());
 
     guest->editIP->setText("127.0.0.1");
     guest->butConnect_Click();
@@ -64,8 +61,49 @@ void ConnectionTest::refusedReceiveIsReportedAndChangesNothing()
     QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
     QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
     QVERIFY(host->bConnected && host->bPlacing && guest->bConnected);
-    guest->Winsock1->SendData(qint16(55));
-    QTRY_COMPARE_WITH_TIMEOUT(host->editLastShot->text(), QString("55"), Wait);
+}
+
+void ConnectionTest::failedConnectIsReportedAfterTheClick_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("refused") << "127.0.0.1" << "Error #10061: Connection is forcefully rejected";
+    QTest::newRow("failing at once") << "::1" << "Error #11001: Authoritative answer: Host not found";
+}
+
+void ConnectionTest::failedConnectIsReportedAfterTheClick()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, error);
+    GameWindow guest;
+    toolkit->prompts.clear();
+    guest->editIP->setText(address);
+    guest->butConnect_Click();
+    QCOMPARE(toolkit->prompts, QStringList{});
+    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{error + "\r\nClosing Connection"}, Wait);
+    QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
+    QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
+    QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
+}
+
+// The host learns of a guest that has already closed: it still names it, and
+// opens the chat towards it, before the close is seen.
+void ConnectionTest::peerThatLeavesAtOnceIsStillNamed()
+{
+    GameWindow host;
+    toolkit->whileOpen = [&](const QString&) {
+        QTcpSocket guest;
+        guest.connectToHost(QHostAddress::LocalHost, 6431);
+        QVERIFY(guest.waitForConnected(Wait));
+        guest.abort();
+        QTest::qWait(200);
+    };
+    host->butReceive_Click();
+    QCOMPARE(Toolkit::MsgBox("wait"), int(Toolkit::vbOK));
+    toolkit->whileOpen = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
+    QCOMPARE(host.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
+    QTRY_COMPARE_WITH_TIMEOUT(host->editStatus->lines(), QStringList{"New Game..."}, Wait);
 }
 
 void ConnectionTest::chatMenuFollowsTheConnection()

@@ -10,6 +10,7 @@
 #include "Winsock.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,6 +160,36 @@ private slots:
                  QStringList{QStringLiteral("sound disconnected wait")});
         QVERIFY(!host->bConnected && !host->bHost);
         QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
+    }
+
+    // The game opens with the address box focused, and the menus' shortcuts
+    // run their commands whichever control has the focus, also in text boxes
+    // that would take them as copy, cut or select-all.
+    void menuShortcutsGoBeforeTheFocusedControl()
+    {
+        GameWindow game;
+        game->show();
+        game->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        QCOMPARE(QApplication::focusWidget(), game->editIP);
+        toolkit->prompts.clear();
+        QSignalSpy about(game->mnuHelpAbout, &QAction::triggered);
+        QSignalSpy exit(game->mnuFileExit, &QAction::triggered);
+        const QList<QWidget*> controls{game->editIP, game->editLastShot, game->editStatus};
+        for (QWidget* control : controls) {
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClick(control, Qt::Key_X, Qt::ControlModifier);
+            QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+        }
+        QCOMPARE(game.journal.filter(QStringLiteral("CloseChat")).size(), controls.size());
+        QCOMPARE(toolkit->prompts, QStringList(controls.size(), QStringLiteral("Disconnect and Exit Program?")));
+        QCOMPARE(exit.count(), controls.size());
+        QCOMPARE(about.count(), controls.size());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != game.window.get())
+                window->close();
+        }
     }
 
     void statusLogKeepsItsNewest10000Lines()

@@ -48,12 +48,9 @@ private slots:
 
     void wholeMatch_data();
     void wholeMatch();
-    void splitAndBatchedShotsAreAnsweredOnceInOrder();
-    void garbageAndOutOfRangeValuesOnlyBeepAndLog();
+    void batchedShotsAndGarbageAreHandledOnceInOrder();
     void secondReadyChangesNothingAndVanishingPeerResets();
     void hitThatAnswersNoShotMarksLastShotTile();
-    void defeatHoldsLaterValuesUntilTheBoxCloses();
-    void connectToPortWithoutListenerReportsError();
     void shotsOutsideTurnAreRefused();
 };
 
@@ -168,43 +165,34 @@ std::unique_ptr<MatchTest::HostAndPeer> MatchTest::joinRawPeer()
     return pair;
 }
 
-// Ten shots in one write, the last one's second byte in a later write.
-void MatchTest::splitAndBatchedShotsAreAnsweredOnceInOrder()
-{
-    auto pair = joinRawPeer();
-    QVERIFY(pair);
-    QByteArray shots;
-    QByteArray expected;
-    for (qint16 square = 0; square < 10; ++square) {
-        shots += le(square);
-        expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
-    }
-    pair->peer.write(shots.chopped(1));
-    QCOMPARE(receive(pair->peer, 18), expected.left(18));
-    QCOMPARE(pair->host->editLastShot->text(), QString("8"));
-    QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
-    pair->peer.write(shots.right(1));
-    QCOMPARE(receive(pair->peer, 2), expected.right(2));
-    QCOMPARE(pair->host.sound->names().count("fire"), 10);
-    QCOMPARE(pair->host->editLastShot->text(), QString("9"));
-    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
-}
-
-void MatchTest::garbageAndOutOfRangeValuesOnlyBeepAndLog()
+// Ten shots and five values that name nothing in one write, the last shot's
+// second byte in a later write: each shot answered once, in order; each
+// stray value only beeps and logs.
+void MatchTest::batchedShotsAndGarbageAreHandledOnceInOrder()
 {
     auto pair = joinRawPeer();
     QVERIFY(pair);
     const QStringList before = pair->host->editStatus->lines();
-    const QList<qint16> garbage = {-2, -8, -32768, 100, 32767};
-    for (qint16 value : garbage)
-        pair->peer.write(le(value));
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->beeps, 5, Wait);
-    QTest::qWait(150);
-    QCOMPARE(pair->peer.readAll(), QByteArray());
-    QCOMPARE(pair->host->editStatus->lines(), before + QStringList(5, "Received Garbage"));
+    QByteArray values;
+    QByteArray expected;
+    for (qint16 value : {-2, -8, -32768, 100, 32767})
+        values += le(value);
+    for (qint16 square = 0; square < 10; ++square) {
+        values += le(square);
+        expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
+    }
+    pair->peer.write(values.chopped(1));
+    QCOMPARE(receive(pair->peer, 18), expected.left(18));
+    QCOMPARE(pair->host->editLastShot->text(), QString("8"));
+    QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
+    pair->peer.write(values.right(1));
+    QCOMPARE(receive(pair->peer, 2), expected.right(2));
+    QCOMPARE(pair->host.sound->names().count("fire"), 10);
+    QCOMPARE(pair->host->editLastShot->text(), QString("9"));
+    QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
+    QCOMPARE(toolkit->beeps, 5);
+    QCOMPARE(pair->host->editStatus->lines().mid(0, before.size() + 5), before + QStringList(5, "Received Garbage"));
     QVERIFY(pair->host->bPlacing && !pair->host->bOppReady && !pair->host->bGameOn);
-    QCOMPARE(pair->host.journal, QStringList());
-    QCOMPARE(pair->host->butHomeTile[0]->color(), TileButton::Yellow);
 }
 
 void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
@@ -226,14 +214,11 @@ void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
     QCOMPARE(pair->host->editStatus->lines(), log);
     QVERIFY(pair->host->bGameOn && pair->host->bMyTurn && pair->host->bOppReady);
 
-    pair->host.journal.clear();
+    // A peer that vanishes (a reset, not a close) ends the match as a close does.
     pair->peer.abort();
     QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
-    QTRY_VERIFY_WITH_TIMEOUT(!pair->host->bGameOn && !pair->host->bConnected, Wait);
-    QCOMPARE(pair->host->Winsock1->State(), short(Winsock::sckClosed));
-    QCOMPARE(pair->host.journal, QStringList({"sound disconnected wait", "sound newgame"}));
-    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
-    QVERIFY(pair->host->butReceive->isEnabled() && pair->host->butReady->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(pair->host->editStatus->lines(), QStringList{"New Game..."}, Wait);
+    QVERIFY(!pair->host->bGameOn && !pair->host->bConnected && pair->host->butReady->isEnabled());
 }
 
 void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
@@ -249,48 +234,6 @@ void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
     pair->peer.write(le(-5));
     QTRY_COMPARE_WITH_TIMEOUT(pair->host.journal.size(), 2, Wait);
     QCOMPARE(pair->host->iHitCount, short(1));
-}
-
-void MatchTest::defeatHoldsLaterValuesUntilTheBoxCloses()
-{
-    auto pair = joinRawPeer();
-    QVERIFY(pair);
-    bool shotSeenDuringBox = false;
-    toolkit->whileOpen = [&](const QString& prompt) {
-        if (prompt != "Disconnected")
-            return;
-        pair->peer.write(le(37));
-        pair->peer.flush();
-        QTest::qWait(300);
-        shotSeenDuringBox = pair->host.journal.contains("sound fire wait")
-                            || !pair->host->butHomeTile[37]->text().isEmpty();
-    };
-    pair->peer.write(le(-7));
-    QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
-    QTRY_COMPARE_WITH_TIMEOUT(pair->host->Winsock1->State(), short(Winsock::sckClosed), Wait);
-    QTest::qWait(200);
-    QVERIFY(!shotSeenDuringBox);
-    // The reset closed the connection, so the held shot is never answered.
-    QCOMPARE(pair->host->butHomeTile[37]->text(), QString());
-    QCOMPARE(pair->host.journal,
-             QStringList({"sound youlose", "MsgBox You Lose!", "sound disconnected wait", "sound newgame"}));
-    QCOMPARE(pair->host->editStatus->lines(), QStringList{"New Game..."});
-}
-
-void MatchTest::connectToPortWithoutListenerReportsError()
-{
-    GameWindow guest;
-    toolkit->prompts.clear();
-    toolkit->titles.clear();
-    guest->editIP->setText(QStringLiteral("127.0.0.1"));
-    guest->butConnect_Click();
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts.size(), 1, Wait);
-    QCOMPARE(toolkit->prompts[0],
-             QString("Error #10061: Connection is forcefully rejected\r\nClosing Connection"));
-    QCOMPARE(toolkit->titles[0], QString("Ossaria"));
-    QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-    QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
-    QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
 }
 
 void MatchTest::shotsOutsideTurnAreRefused()

@@ -63,7 +63,7 @@ private slots:
     {
         QVERIFY2(!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"), "started without the sound server fixture");
         QVERIFY(WaveFile::write(m_short, WaveFile::tone(300)));
-        QVERIFY(WaveFile::write(m_long, WaveFile::tone(1000)));
+        QVERIFY(WaveFile::write(m_long, WaveFile::tone(2000)));
     }
 
     // First, since a library once loaded stays: the sound of the start-up

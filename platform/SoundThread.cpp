@@ -30,9 +30,10 @@ struct SoundThread::Shared {
     bool stopping = false;
     bool stopped = false;
     std::uint32_t lastId = 0;
-    std::optional<Sound> next;
+    std::optional<Sound> next; // asked for, not yet handed to the server
     std::optional<Sound> playing;
 
+    // Read by the user-interface thread without the lock, on every sound.
     std::atomic<bool> unreachable = false;
     std::atomic<Clock::rep> retryAt = 0;
 

@@ -3,6 +3,7 @@
 #include "WavePlayer.h"
 
 #include "EventGate.h"
+#include "FirstWindowShown.h"
 #include "PlayTicket.h"
 #include "SoundThread.h"
 #include "WaveLength.h"
@@ -21,47 +22,48 @@ class CanberraWavePlayer final : public WavePlayer {
 public:
     CanberraWavePlayer()
         : m_server(QCoreApplication::applicationName())
+        , m_windowShown([this] { m_server.begin(); })
     {
     }
 
     void play(const QString& filePath, bool wait) override
     {
+        // Without a server a sound costs nothing, not even a look at the file.
+        if (m_server.resting())
+            return;
         // A file without a readable header is not handed to the server at
         // all: silence, at once.
         const auto length = waveLength(filePath);
         if (!length)
             return;
 
-        const std::uint32_t id = m_nextId++;
         auto ticket = std::make_shared<PlayTicket>();
-        m_server.start(id, filePath, ticket);
-        if (wait)
-            waitForEnd(id, *ticket, *length + endReportGrace);
+        m_server.start(filePath, ticket);
+        if (wait && !m_server.unreachable()) {
+            m_server.begin();
+            waitForEnd(*ticket, *length + endReportGrace);
+        }
     }
 
 private:
     // Handlers that wait for a sound expect nothing else to run meanwhile:
     // socket events stay behind the gate and user input stays queued, as if
     // the thread were blocked.
-    void waitForEnd(std::uint32_t id, PlayTicket& ticket, std::chrono::milliseconds deadline)
+    static void waitForEnd(PlayTicket& ticket, std::chrono::milliseconds deadline)
     {
         EventGate::Hold hold;
         QEventLoop loop;
         if (ticket.watch(&loop)) {
-            QTimer giveUp;
-            giveUp.setSingleShot(true);
-            giveUp.setTimerType(Qt::PreciseTimer);
-            QObject::connect(&giveUp, &QTimer::timeout, &loop, &QEventLoop::quit);
-            giveUp.start(deadline);
+            QTimer::singleShot(deadline, Qt::PreciseTimer, &loop, &QEventLoop::quit);
             loop.exec(QEventLoop::ExcludeUserInputEvents);
-            if (!giveUp.isActive())
-                m_server.cancel(id);
         }
         ticket.unwatch();
     }
 
     SoundThread m_server;
-    std::uint32_t m_nextId = 1;
+    // The sound library is loaded only once the window shows; a waiting
+    // sound before that loads it at once.
+    FirstWindowShown m_windowShown;
 };
 
 } // namespace

@@ -1,38 +1,41 @@
 #include "SoundThread.h"
 
+#include "CanberraLibrary.h"
 #include "PlayTicket.h"
 
-#include <canberra.h>
-
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <deque>
-#include <functional>
-#include <map>
 #include <mutex>
+#include <optional>
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr auto shutdownPatience = std::chrono::seconds(1);
+constexpr auto retryPause = std::chrono::seconds(3);
+
+struct Sound {
+    std::uint32_t id;
+    QByteArray path;
+    std::shared_ptr<PlayTicket> ticket;
+};
 
 } // namespace
 
 struct SoundThread::Shared {
     std::mutex mutex;
     std::condition_variable wake;
-    std::deque<std::function<void(ca_context*)>> jobs;
     bool stopping = false;
     bool stopped = false;
-    std::map<std::uint32_t, std::shared_ptr<PlayTicket>> playing;
+    std::uint32_t lastId = 0;
+    std::optional<Sound> next; // asked for, not yet handed to the server
+    std::optional<Sound> playing;
 
-    void post(std::function<void(ca_context*)> job)
-    {
-        {
-            std::lock_guard lock(mutex);
-            jobs.push_back(std::move(job));
-        }
-        wake.notify_all();
-    }
+    // Read by the user-interface thread without the lock, on every sound.
+    std::atomic<bool> unreachable = false;
+    std::atomic<Clock::rep> retryAt = 0;
 
     // Reached from the server's callback thread, from the failure of a start,
     // or both: the first report finishes the ticket, a second finds nothing.
@@ -41,14 +44,21 @@ struct SoundThread::Shared {
         std::shared_ptr<PlayTicket> ticket;
         {
             std::lock_guard lock(mutex);
-            auto it = playing.find(id);
-            if (it == playing.end())
+            if (!playing || playing->id != id)
                 return;
-            ticket = std::move(it->second);
-            playing.erase(it);
+            ticket = std::move(playing->ticket);
+            playing.reset();
         }
         ticket->finish();
     }
+
+    void reached() { unreachable = false; }
+    void notReached(Clock::time_point retry)
+    {
+        retryAt = retry.time_since_epoch().count();
+        unreachable = true;
+    }
+    bool retryDue() const { return Clock::now().time_since_epoch().count() >= retryAt; }
 };
 
 namespace {
@@ -58,40 +68,89 @@ void onSoundEnded(ca_context*, std::uint32_t id, int, void* userdata)
     static_cast<SoundThread::Shared*>(userdata)->finished(id);
 }
 
-void serve(std::shared_ptr<SoundThread::Shared> shared, QByteArray applicationName)
+ca_context* connectToServer(const CanberraLibrary& ca, const QByteArray& applicationName)
 {
+    ca_context* context = nullptr;
+    if (ca.contextCreate(&context) != CA_SUCCESS)
+        return nullptr;
     // Only a sound server: straight to the device, a busy or missing card
     // could block or write its complaints to the console.
+    ca.contextSetDriver(context, "pulse");
+    if (!applicationName.isEmpty())
+        ca.contextChangeProps(context, CA_PROP_APPLICATION_NAME, applicationName.constData(), nullptr);
+    if (ca.contextOpen(context) == CA_SUCCESS)
+        return context;
+    ca.contextDestroy(context);
+    return nullptr;
+}
+
+int play(const CanberraLibrary& ca, ca_context* context, const Sound& sound, SoundThread::Shared* shared)
+{
+    ca_proplist* properties = nullptr;
+    if (ca.proplistCreate(&properties) != CA_SUCCESS)
+        return CA_ERROR_OOM;
+    ca.proplistSets(properties, CA_PROP_MEDIA_FILENAME, sound.path.constData());
+    ca.proplistSets(properties, CA_PROP_MEDIA_ROLE, "event");
+    const int result = ca.contextPlayFull(context, sound.id, properties, onSoundEnded, shared);
+    ca.proplistDestroy(properties);
+    return result;
+}
+
+bool serverLost(int result)
+{
+    return result == CA_ERROR_STATE || result == CA_ERROR_DISCONNECTED || result == CA_ERROR_DESTROYED;
+}
+
+void serve(std::shared_ptr<SoundThread::Shared> shared, QByteArray applicationName)
+{
+    const CanberraLibrary* ca = CanberraLibrary::load();
+    if (!ca)
+        shared->notReached(Clock::time_point::max());
     ca_context* context = nullptr;
-    if (ca_context_create(&context) == CA_SUCCESS) {
-        ca_context_set_driver(context, "pulse");
-        if (!applicationName.isEmpty())
-            ca_context_change_props(context, CA_PROP_APPLICATION_NAME, applicationName.constData(), nullptr);
-    }
 
     std::unique_lock lock(shared->mutex);
     while (true) {
-        shared->wake.wait(lock, [&] { return shared->stopping || !shared->jobs.empty(); });
+        shared->wake.wait(lock, [&] { return shared->stopping || shared->next; });
         if (shared->stopping)
             break;
-        auto job = std::move(shared->jobs.front());
-        shared->jobs.pop_front();
+        Sound sound = std::move(*shared->next);
+        shared->next.reset();
+        std::optional<Sound> replaced = std::exchange(shared->playing, sound);
         lock.unlock();
-        job(context);
+
+        if (replaced) {
+            if (context)
+                ca->contextCancel(context, replaced->id);
+            replaced->ticket->finish();
+        }
+        if (!context && shared->retryDue()) {
+            context = connectToServer(*ca, applicationName);
+            if (context)
+                shared->reached();
+            else
+                shared->notReached(Clock::now() + retryPause);
+        }
+        const int result = context ? play(*ca, context, sound, shared.get()) : CA_ERROR_DISCONNECTED;
+        if (result != CA_SUCCESS)
+            shared->finished(sound.id);
+        if (context && serverLost(result)) {
+            ca->contextDestroy(context);
+            context = nullptr;
+            shared->notReached(Clock::now() + retryPause);
+        }
         lock.lock();
     }
     lock.unlock();
 
     // Destroying the context reports every sound still playing as ended.
     if (context)
-        ca_context_destroy(context);
-    std::map<std::uint32_t, std::shared_ptr<PlayTicket>> unfinished;
+        ca->contextDestroy(context);
     lock.lock();
-    unfinished.swap(shared->playing);
+    std::optional<Sound> unfinished = std::exchange(shared->playing, std::nullopt);
     shared->stopped = true;
     lock.unlock();
-    for (auto& [id, ticket] : unfinished)
-        ticket->finish();
+    if (unfinished)
+        unfinished->ticket->finish();
     shared->wake.notify_all();
 }
 
@@ -99,12 +158,14 @@ void serve(std::shared_ptr<SoundThread::Shared> shared, QByteArray applicationNa
 
 SoundThread::SoundThread(const QString& applicationName)
     : m_shared(std::make_shared<Shared>())
-    , m_thread(serve, m_shared, applicationName.toUtf8())
+    , m_applicationName(applicationName.toUtf8())
 {
 }
 
 SoundThread::~SoundThread()
 {
+    if (!m_thread.joinable())
+        return;
     std::unique_lock lock(m_shared->mutex);
     m_shared->stopping = true;
     m_shared->wake.notify_all();
@@ -116,36 +177,30 @@ SoundThread::~SoundThread()
         m_thread.detach();
 }
 
-void SoundThread::start(std::uint32_t id, const QString& filePath, std::shared_ptr<PlayTicket> ticket)
+void SoundThread::begin()
 {
-    {
-        std::lock_guard lock(m_shared->mutex);
-        m_shared->playing.emplace(id, std::move(ticket));
-    }
-    Shared* shared = m_shared.get();
-    m_shared->post([shared, id, path = filePath.toUtf8()](ca_context* context) {
-        if (!context) {
-            shared->finished(id);
-            return;
-        }
-        ca_proplist* properties = nullptr;
-        if (ca_proplist_create(&properties) != CA_SUCCESS) {
-            shared->finished(id);
-            return;
-        }
-        ca_proplist_sets(properties, CA_PROP_MEDIA_FILENAME, path.constData());
-        ca_proplist_sets(properties, CA_PROP_MEDIA_ROLE, "event");
-        const int result = ca_context_play_full(context, id, properties, onSoundEnded, shared);
-        ca_proplist_destroy(properties);
-        if (result != CA_SUCCESS)
-            shared->finished(id);
-    });
+    if (!m_thread.joinable())
+        m_thread = std::thread(serve, m_shared, m_applicationName);
 }
 
-void SoundThread::cancel(std::uint32_t id)
+void SoundThread::start(const QString& filePath, std::shared_ptr<PlayTicket> ticket)
 {
-    m_shared->post([id](ca_context* context) {
-        if (context)
-            ca_context_cancel(context, id);
-    });
+    std::optional<Sound> dropped;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        dropped = std::exchange(m_shared->next, Sound{++m_shared->lastId, filePath.toUtf8(), std::move(ticket)});
+    }
+    m_shared->wake.notify_all();
+    if (dropped)
+        dropped->ticket->finish();
+}
+
+bool SoundThread::unreachable() const
+{
+    return m_shared->unreachable;
+}
+
+bool SoundThread::resting() const
+{
+    return m_shared->unreachable && !m_shared->retryDue();
 }

@@ -2,16 +2,22 @@
 
 #include <QString>
 
-#include <cstdint>
 #include <memory>
 #include <thread>
 
 class PlayTicket;
 
-// Talks to the desktop's sound server (through libcanberra) from a thread of
-// its own. Opening the server connection and starting a stream can block for
-// as long as the server likes; here that blocks only this thread, never the
-// user interface.
+// Talks to the desktop's sound server from a thread of its own: loading the
+// sound library, reaching the server and starting a stream can take as long
+// as they like without holding up the user interface.
+//
+// A player hears one sound at a time. A new sound replaces the one playing
+// and any that has not started yet, so however many sounds are asked for,
+// the thread holds at most two and has at most one left to start.
+//
+// A server that cannot be reached costs one try: until the pause after a
+// failed try is over, sounds are dropped at once; the next sound after it
+// tries again, so a server that appears later is found without a restart.
 class SoundThread {
 public:
     explicit SoundThread(const QString& applicationName);
@@ -21,14 +27,24 @@ public:
     SoundThread(const SoundThread&) = delete;
     SoundThread& operator=(const SoundThread&) = delete;
 
-    // Starts the file as sound number id; the ticket is finished when the
-    // sound has ended, was cancelled or could not be started at all.
-    void start(std::uint32_t id, const QString& filePath, std::shared_ptr<PlayTicket> ticket);
-    void cancel(std::uint32_t id);
+    // Starts the thread; sounds asked for before wait for it (the newest
+    // one only). Further calls do nothing.
+    void begin();
+
+    // Plays the file in place of whatever sound is playing or waiting. The
+    // ticket is finished when the sound has ended, was replaced, or could not
+    // be started.
+    void start(const QString& filePath, std::shared_ptr<PlayTicket> ticket);
+
+    // The last try to reach the server failed; a sound would not be heard.
+    bool unreachable() const;
+    // ...and it is too soon to try again: a sound asked for now is dropped.
+    bool resting() const;
 
     struct Shared;
 
 private:
     std::shared_ptr<Shared> m_shared;
+    QByteArray m_applicationName;
     std::thread m_thread;
 };

@@ -1,10 +1,13 @@
-// Which sound each event of a match asks for, and whether it waits for it.
+// Which sound each event of a match asks for, whether it waits for it, and
+// which file it is.
 
 #include "GameWindow.h"
 #include "MatchDriver.h"
 #include "ScriptedToolkit.h"
 
 #include <QAction>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace MatchDriver;
@@ -33,6 +36,7 @@ private slots:
 
     void eachEventAsksForItsSound();
     void soundOffAsksForNothing();
+    void theCurrentFolderComesFirst();
 };
 
 void SoundCuesTest::eachEventAsksForItsSound()
@@ -68,6 +72,21 @@ void SoundCuesTest::soundOffAsksForNothing()
     host->mnuOptionsSound->trigger();
     host->butReceive_Click();
     QCOMPARE(host.sound->names(), QStringList{"waitingconnect"});
+}
+
+// Sounds missing from the current folder come from where the game is installed.
+void SoundCuesTest::theCurrentFolderComesFirst()
+{
+    const auto back = qScopeGuard([from = QDir::currentPath()] { QDir::setCurrent(from); });
+    QTemporaryDir here;
+    QVERIFY(QDir::setCurrent(here.path()) && QDir().mkdir(QStringLiteral("sounds")));
+    QVERIFY(QFile(QStringLiteral("sounds/hit.wav")).open(QIODevice::WriteOnly));
+    GameWindow game;
+    game.sound->files.clear();
+    game->PlaySound(QStringLiteral("hit"), true);
+    game->PlaySound(QStringLiteral("fire"), false);
+    QCOMPARE(game.sound->files,
+             (QStringList{"sounds/hit.wav", QCoreApplication::applicationDirPath() + "/sounds/fire.wav"}));
 }
 
 QTEST_MAIN(SoundCuesTest)

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QtEndian>
 
 #include <cmath>

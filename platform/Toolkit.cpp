@@ -62,11 +62,12 @@ public:
     void beep() override
     {
         const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        if (!x11) {
+        // Some platforms answer as X11 without a display connection.
+        xcb_connection_t* display = x11 ? x11->connection() : nullptr;
+        if (!display) {
             QApplication::beep();
             return;
         }
-        xcb_connection_t* display = x11->connection();
         xcb_bell(display, 0);
         if (m_bellsPending)
             return;

@@ -189,6 +189,21 @@ private slots:
         QCOMPARE(log->lines(), QStringList{QStringLiteral("New Game...")});
     }
 
+    // A flood of garbage with the platform's own beep, as the program rings
+    // it: one line per value, and the window goes on.
+    void statusLogTakesAFloodWithThePlatformBeep()
+    {
+        GameWindow host;
+        GameWindow guest;
+        connectWindows(host, guest);
+        toolkit.reset();
+        for (int value = 0; value < 300; ++value)
+            QVERIFY(host->Winsock1->SendData(500).ok());
+        QTRY_COMPARE(guest->editStatus->lines().count(QStringLiteral("Received Garbage")), 300);
+        QVERIFY(guest->bConnected);
+        toolkit = std::make_unique<ScriptedToolkit>();
+    }
+
     // A click selects the line under it; the context menu offers Copy and
     // Select All.
     void statusLogCopiesWhatIsSelected()

@@ -1,5 +1,8 @@
 #include "StatusLog.h"
 
+#include "StatusLogAccessible.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -25,6 +28,11 @@ StatusLog::StatusLog(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
+    static const bool accessible = [] {
+        QAccessible::installFactory(statusLogAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 StatusLog::~StatusLog() = default;
@@ -107,7 +115,8 @@ void StatusLog::copy() const
 }
 
 // Many lines come in one pass of the event loop; the scroll bar follows them
-// once, and not at all while the log cannot be seen.
+// once, and not at all while the log cannot be seen. A screen reader hears of
+// the newest line once per pass too.
 void StatusLog::scheduleScrollRange()
 {
     if (m_rangeScheduled)
@@ -117,6 +126,10 @@ void StatusLog::scheduleScrollRange()
         m_rangeScheduled = false;
         if (isVisible())
             updateScrollRange();
+        if (QAccessible::isActive() && !m_lines.empty()) {
+            QAccessibleValueChangeEvent changed(this, m_lines.back());
+            QAccessible::updateAccessibility(&changed);
+        }
     }, Qt::QueuedConnection);
 }
 

@@ -9,6 +9,7 @@
 #include "TileButton.h"
 #include "Winsock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -205,7 +206,7 @@ private slots:
     }
 
     // A click selects the line under it; the context menu offers Copy and
-    // Select All.
+    // Select All; a screen reader reads the lines.
     void statusLogCopiesWhatIsSelected()
     {
         GameWindow game;
@@ -242,8 +243,15 @@ private slots:
 
         chooseFromMenu(QStringLiteral("Select All"));
         chooseFromMenu(QStringLiteral("&Copy"));
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QStringLiteral("New Game...\nConnecting...\nReceived Garbage"));
+        const QString all = QStringLiteral("New Game...\nConnecting...\nReceived Garbage");
+        QCOMPARE(QGuiApplication::clipboard()->text(), all);
+
+        // A screen reader finds the same lines in a read-only text.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(log);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::EditableText);
+        QVERIFY(reader->state().readOnly && reader->state().multiLine);
+        QCOMPARE(reader->text(QAccessible::Value), all);
     }
 };
 

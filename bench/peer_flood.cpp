@@ -1,73 +1,156 @@
-// How fast the game takes a flood of values from a peer, and what it costs
-// in memory: a raw peer writes values that name no square, each of which the
-// window answers with a beep and a "Received Garbage" line.
-//
-//   QT_QPA_PLATFORM=offscreen build/bin/peer_flood [values]
+// How fast the game takes a flood of values that name no square, each of
+// which it answers with a beep and a "Received Garbage" line, and what that
+// costs it in memory. The game runs in a process of its own (game_host), its
+// window shown, hosting; the baseline is a minimal Qt echo server (echo_qt)
+// flooded in the same run. The peer is this program, a raw TCP socket with
+// Nagle off: it writes the values, then one shot, and the time runs until
+// the shot's answer (for the echo, the last echoed value) is back, so every
+// value before it has been dispatched.
+//   peer_flood [--repeat n] [values...]        default: 10000 100000 1000000
 
-#include "StatusLog.h"
-#include "Winsock.h"
-#include "frmMain.h"
+#include "BenchSupport.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTcpSocket>
-#include <QTextStream>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <string>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace Bench;
 
 namespace {
 
-long residentKiB()
+constexpr int GamePort = 6431;
+constexpr int QtEchoPort = 6442;
+
+struct Target {
+    const char* name;
+    int pid;
+    int fd;
+    bool isGame;
+};
+
+// Writes values garbage values and a shot at square 0 while reading what
+// comes back; true when the last two bytes back are the expected answer.
+bool flood(const Target& target, long values)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
+    const std::size_t total = std::size_t(values) * 2 + 2;
+    const std::size_t expected = target.isGame ? 2 : total;
+    static const std::string garbage = [] {
+        std::string chunk;
+        for (int i = 0; i < 8192; ++i)
+            chunk += "\xFE\xFF";
+        return chunk;
+    }();
+    std::size_t written = 0;
+    std::size_t received = 0;
+    unsigned char last[2] = {0, 0};
+    while (received < expected) {
+        pollfd wait{target.fd, short(POLLIN | (written < total ? POLLOUT : 0)), 0};
+        if (poll(&wait, 1, 60000) <= 0)
+            return false;
+        if ((wait.revents & POLLOUT) && written < total) {
+            static const char shot[2] = {0, 0};
+            const std::size_t garbageLeft = total - 2 > written ? total - 2 - written : 0;
+            const std::size_t shotSent = garbageLeft ? 0 : written - (total - 2);
+            const ssize_t sent = garbageLeft
+                                     ? send(target.fd, garbage.data(), std::min(garbageLeft, garbage.size()),
+                                            MSG_NOSIGNAL | MSG_DONTWAIT)
+                                     : send(target.fd, shot + shotSent, 2 - shotSent, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && errno != EAGAIN)
+                return false;
+            if (sent > 0)
+                written += std::size_t(sent);
+        }
+        if (wait.revents & (POLLIN | POLLHUP | POLLERR)) {
+            char bytes[65536];
+            const ssize_t got = recv(target.fd, bytes, sizeof bytes, MSG_DONTWAIT);
+            if (got == 0 || (got < 0 && errno != EAGAIN))
+                return false;
+            for (ssize_t i = 0; i < got; ++i) {
+                last[0] = last[1];
+                last[1] = static_cast<unsigned char>(bytes[i]);
+            }
+            if (got > 0)
+                received += std::size_t(got);
+        }
+    }
+    const unsigned char answer[2] = {static_cast<unsigned char>(target.isGame ? 0xFA : 0),
+                                     static_cast<unsigned char>(target.isGame ? 0xFF : 0)};
+    return received == expected && std::memcmp(last, answer, 2) == 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    const long values = argc > 1 ? std::atol(argv[1]) : 200000;
-    QTextStream out(stdout);
-
-    frmMain window(nullptr, {QCoreApplication::applicationDirPath()});
-    window.bSoundOn = false;
-    long dispatched = 0;
-    QObject::connect(window.Winsock1, &Winsock::DataArrival, [&] { ++dispatched; });
-    window.butReceive_Click();
-
-    QTcpSocket peer;
-    peer.connectToHost(QHostAddress::LocalHost, 6431);
-    if (!peer.waitForConnected(5000)) {
-        out << "could not join the window on port 6431\n";
-        return 1;
+    int repeat = 3;
+    std::vector<long> counts;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc)
+            repeat = std::atoi(argv[++i]);
+        else
+            counts.push_back(std::atol(argv[i]));
     }
-    while (!window.bConnected)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-
-    const long before = residentKiB();
-    const QByteArray garbage = QByteArray("\xFE\xFF").repeated(1000);
-    QElapsedTimer clock;
-    clock.start();
-    for (long sent = 0; sent < values; sent += 1000) {
-        peer.write(garbage);
-        peer.waitForBytesWritten(1000);
-        QCoreApplication::processEvents();
+    if (counts.empty())
+        counts = {10000, 100000, 1000000};
+    for (const long count : counts) {
+        if (count <= 0 || repeat <= 0) {
+            std::fprintf(stderr, "usage: peer_flood [--repeat n] [values...]\n");
+            return 2;
+        }
     }
-    while (dispatched < values && clock.elapsed() < 120000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-    const qint64 ms = clock.elapsed();
 
-    out << "values dispatched:   " << dispatched << " of " << values << "\n"
-        << "time:                " << ms << " ms\n"
-        << "per value:           " << (dispatched ? 1000.0 * ms / dispatched : 0) << " us\n"
-        << "status log lines:    " << window.editStatus->lines().size() << "\n"
-        << "resident memory:     " << before << " KiB before, " << residentKiB() << " KiB after\n";
-    window.Winsock1->Close();
-    return dispatched == values ? 0 : 1;
+    const std::string folder = programFolder();
+    Child qtEcho({folder + "/echo_qt", std::to_string(QtEchoPort)});
+    Child game({folder + "/game_host"}, {}, "/");
+    std::vector<Target> targets{{"Qt echo", qtEcho.pid(), connectPeer(QtEchoPort), false},
+                                {"game", game.pid(), connectPeer(GamePort), true}};
+    for (const Target& target : targets) {
+        if (target.fd < 0 || fcntl(target.fd, F_SETFL, O_NONBLOCK) != 0) {
+            std::fprintf(stderr, "peer_flood: %s did not come up\n", target.name);
+            return 1;
+        }
+    }
+    // A first small flood lets the game finish its connected sequence.
+    for (const Target& target : targets) {
+        if (!flood(target, 100)) {
+            std::fprintf(stderr, "peer_flood: %s did not answer\n", target.name);
+            return 1;
+        }
+    }
+
+    std::printf("peer_flood: %d runs per count, QPA %s\n", repeat,
+                std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
+    std::printf("%-34s %10s %10s %10s     %9s %12s %14s\n", "target, values", "min", "median", "max",
+                "/Qt echo", "us per value", "resident KiB");
+    for (const long count : counts) {
+        std::vector<std::vector<double>> samples(targets.size());
+        for (int run = 0; run < repeat; ++run) {
+            for (std::size_t t = 0; t < targets.size(); ++t) {
+                const Clock::time_point start = Clock::now();
+                if (!flood(targets[t], count)) {
+                    std::fprintf(stderr, "peer_flood: %s lost the flood of %ld\n", targets[t].name, count);
+                    return 1;
+                }
+                samples[t].push_back(microsecondsSince(start) / 1000);
+            }
+        }
+        const double echoMedian = figures(samples[0]).median;
+        for (std::size_t t = 0; t < targets.size(); ++t) {
+            const Figures f = figures(samples[t]);
+            std::printf("%-34s %10.1f %10.1f %10.1f ms  %8.2fx %12.2f %14ld\n",
+                        (std::string(targets[t].name) + ", " + std::to_string(count)).c_str(), f.min,
+                        f.median, f.max, echoMedian > 0 ? f.median / echoMedian : 0.0,
+                        1000 * f.median / double(count), residentKiB(targets[t].pid));
+        }
+        std::fflush(stdout);
+    }
+    for (const Target& target : targets)
+        close(target.fd);
+    return 0;
 }

@@ -77,4 +77,19 @@ QPixmap ship()
     return pixmap;
 }
 
+// Two chevrons pointing right: more menus than the bar can show.
+QIcon overflowArrow(const QColor& colour)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    for (const qreal left : {4.0, 8.5}) {
+        const QPointF chevron[] = {{left, 4.5}, {left + 3.5, 8}, {left, 11.5}};
+        painter.drawPolyline(chevron, 3);
+    }
+    return QIcon(pixmap);
+}
+
 } // namespace Pictures

@@ -4,10 +4,12 @@
 #include <QPixmap>
 
 // The game's own pictures, drawn in code so that they stay sharp and need no
-// files: the window icon and the 75 by 60 ship picture.
+// files: the window icon, the 75 by 60 ship picture and the menu bar's
+// overflow arrow.
 namespace Pictures {
 
 QIcon windowIcon();
 QPixmap ship();
+QIcon overflowArrow(const QColor& colour);
 
 } // namespace Pictures

@@ -1,3 +1,4 @@
+#include "GameStyle.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     // The game ends with its main window, whatever notice or chat window is
     // still open.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(new GameStyle);
 
     frmMain window;
     QObject::connect(&window, &frmMain::closed, &app, &QApplication::quit, Qt::QueuedConnection);

@@ -1,39 +1,37 @@
 #include "Toolkit.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QWidget>
+#include <QFileInfo>
+#include <QLibrary>
+
+#include <dlfcn.h>
 
 namespace Toolkit {
+namespace {
 
+using PrintFunction = bool (*)(QWidget*);
+
+// The print module lies beside this library, in the build as when installed;
+// it is loaded on the first print only.
+PrintFunction printFunction()
+{
+    static const PrintFunction function = []() -> PrintFunction {
+        Dl_info self{};
+        if (!dladdr(reinterpret_cast<void*>(&PrintWindow), &self) || !self.dli_fname)
+            return nullptr;
+        const QString folder = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).absolutePath();
+        QLibrary module(folder + QStringLiteral("/libossaria-printing.so"));
+        return reinterpret_cast<PrintFunction>(module.resolve("ossariaPrintWindow"));
+    }();
+    return function;
+}
+
+} // namespace
+
+// Without the module there is nothing to print with, as without a printer.
 bool PrintWindow(QWidget* window)
 {
-    if (!window)
-        return false;
-    // No print system or no default printer: nothing to print on.
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
-        return false;
-
-    const QPixmap image = window->grab();
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-    printer.setColorMode(QPrinter::Color);
-    printer.setDocName(window->windowTitle());
-
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    // The window comes out as large as it is on the screen, and smaller only
-    // when the page cannot hold it.
-    const qreal printerDotsPerPixel = printer.resolution() / qreal(window->logicalDpiX());
-    QSizeF printed = image.deviceIndependentSize() * printerDotsPerPixel;
-    const QSizeF page = painter.viewport().size();
-    if (printed.width() > page.width() || printed.height() > page.height())
-        printed.scale(page, Qt::KeepAspectRatio);
-    painter.drawPixmap(QRectF(QPointF(0, 0), printed), image, QRectF(image.rect()));
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    const PrintFunction print = window ? printFunction() : nullptr;
+    return print && print(window);
 }
 
 } // namespace Toolkit

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <xcb/xcb.h>
+
 #include <chrono>
 #include <random>
 
@@ -53,7 +55,28 @@ public:
         return buttons == vbYesNo ? vbNo : vbCancel;
     }
 
-    void beep() override { QApplication::beep(); }
+    // On X, each beep is a bell request to the display. A peer that floods
+    // the game with refused values rings thousands of them in one pass of the
+    // event loop: they go out together at the end of the pass, instead of one
+    // write to the display each.
+    void beep() override
+    {
+        const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+        // Some platforms answer as X11 without a display connection.
+        xcb_connection_t* display = x11 ? x11->connection() : nullptr;
+        if (!display) {
+            QApplication::beep();
+            return;
+        }
+        xcb_bell(display, 0);
+        if (m_bellsPending)
+            return;
+        m_bellsPending = true;
+        QMetaObject::invokeMethod(qApp, [this, display] {
+            m_bellsPending = false;
+            xcb_flush(display);
+        }, Qt::QueuedConnection);
+    }
 
     void randomize() override
     {
@@ -70,6 +93,7 @@ public:
 
 private:
     std::mt19937 m_engine{std::random_device{}()};
+    bool m_bellsPending = false;
 };
 
 WidgetBackend& widgetBackend()

@@ -1,5 +1,5 @@
 // The main window as it opens, its seas on screen, the exit question, Game >
-// New while a connection stands, and the status log's length.
+// New while a connection stands, and the status log.
 
 #include "EventGate.h"
 #include "GameWindow.h"
@@ -9,14 +9,20 @@
 #include "TileButton.h"
 #include "Winsock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -192,15 +198,90 @@ private slots:
         }
     }
 
+    // The newest 10,000 lines are kept, in order, and the view follows the
+    // newest; a message with a line break makes two lines.
     void statusLogKeepsItsNewest10000Lines()
     {
         GameWindow game;
-        for (int line = 0; line < 10050; ++line)
+        game->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
+        StatusLog* log = game->editStatus;
+        for (int line = 0; line < 10049; ++line)
             game->AppendStatus(QStringLiteral("line %1").arg(line));
-        const QStringList lines = game->editStatus->lines();
+        game->AppendStatus(QStringLiteral("line 10049\r\nline 10050"));
+        const QStringList lines = log->lines();
         QCOMPARE(lines.size(), 10000);
-        QCOMPARE(lines.first(), QStringLiteral("line 50"));
-        QCOMPARE(lines.last(), QStringLiteral("line 10049"));
+        QCOMPARE(lines.first(), QStringLiteral("line 51"));
+        QCOMPARE(lines.last(), QStringLiteral("line 10050"));
+        QTRY_VERIFY(log->verticalScrollBar()->maximum() > 9990);
+        QCOMPARE(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
+
+        game->ResetGame();
+        QCOMPARE(log->lines(), QStringList{QStringLiteral("New Game...")});
+    }
+
+    // A flood of garbage with the platform's own beep, as the program rings
+    // it: one line per value, and the window goes on.
+    void statusLogTakesAFloodWithThePlatformBeep()
+    {
+        GameWindow host;
+        GameWindow guest;
+        connectWindows(host, guest);
+        toolkit.reset();
+        for (int value = 0; value < 300; ++value)
+            QVERIFY(host->Winsock1->SendData(500).ok());
+        QTRY_COMPARE(guest->editStatus->lines().count(QStringLiteral("Received Garbage")), 300);
+        QVERIFY(guest->bConnected);
+        toolkit = std::make_unique<ScriptedToolkit>();
+    }
+
+    // A click selects the line under it; the context menu offers Copy and
+    // Select All; a screen reader reads the lines.
+    void statusLogCopiesWhatIsSelected()
+    {
+        GameWindow game;
+        game->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
+        StatusLog* log = game->editStatus;
+        game->AppendStatus(QStringLiteral("Connecting..."));
+        game->AppendStatus(QStringLiteral("Received Garbage"));
+        QTest::qWait(50);
+        auto chooseFromMenu = [log](const QString& choice) {
+            QStringList offered;
+            QTimer::singleShot(0, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu);
+                for (QAction* item : menu->actions()) {
+                    const QString text = item->text().section(u'\t', 0, 0);
+                    if (!item->isSeparator())
+                        offered << text;
+                    if (text == choice)
+                        item->trigger();
+                }
+                menu->close();
+            });
+            QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                      log->viewport()->mapToGlobal(QPoint(10, 10)));
+            QApplication::sendEvent(log->viewport(), &request);
+            return offered;
+        };
+
+        const QFontMetrics metrics(log->font());
+        QTest::mouseClick(log->viewport(), Qt::LeftButton, {}, QPoint(20, 4 + metrics.height() * 5 / 2));
+        QCOMPARE(chooseFromMenu(QStringLiteral("&Copy")), (QStringList{QStringLiteral("&Copy"), QStringLiteral("Select All")}));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Received Garbage"));
+
+        chooseFromMenu(QStringLiteral("Select All"));
+        chooseFromMenu(QStringLiteral("&Copy"));
+        const QString all = QStringLiteral("New Game...\nConnecting...\nReceived Garbage");
+        QCOMPARE(QGuiApplication::clipboard()->text(), all);
+
+        // A screen reader finds the same lines in a read-only text.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(log);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::EditableText);
+        QVERIFY(reader->state().readOnly && reader->state().multiLine);
+        QCOMPARE(reader->text(QAccessible::Value), all);
     }
 };
 

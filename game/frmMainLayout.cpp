@@ -8,6 +8,7 @@
 #include "Placing.h"
 #include "Pictures.h"
 #include "StatusLog.h"
+#include "ThemedFrame.h"
 #include "TileButton.h"
 #include "Twips.h"
 #include "DesignFont.h"
@@ -23,15 +24,17 @@
 
 namespace {
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+// The seas stand on the system's active-border colour. Qt's palette has no
+// such role; the nearest one the theme sets is Button, the 3-D face colour,
+// which classic desktop schemes give to the active border as well. The other
+// frames stand on the window colour.
+QGroupBox* frame(QWidget* parent, QPalette::ColorRole surface, const char* name, const QString& caption,
+                 const QRect& geometry)
 {
-    auto* box = place<QGroupBox>(parent, name, geometry);
+    auto* box = new ThemedFrame(surface, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
     box->setTitle(caption);
-    // The frames show the system's active-border colour behind their contents.
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QColor(0xB4, 0xB4, 0xB4));
-    box->setPalette(palette);
     return box;
 }
 
@@ -78,8 +81,8 @@ void frmMain::buildWindow()
 
 void frmMain::buildSeas(QWidget* client)
 {
-    frameEnemy = frame(client, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
-    frameHome = frame(client, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
+    frameEnemy = frame(client, QPalette::Button, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
+    frameHome = frame(client, QPalette::Button, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
 
     for (int index = 0; index < 20; ++index) {
         QGroupBox* sea = index < 10 ? frameEnemy : frameHome;
@@ -129,7 +132,7 @@ void frmMain::buildPanels(QWidget* client)
     picShip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picShip->setCursor(Qt::PointingHandCursor);
 
-    frameShips = frame(client, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
+    frameShips = frame(client, QPalette::Window, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
     rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), Twips::rect(150, 300, 1290, 240));
     rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), Twips::rect(150, 525, 1290, 240));
     rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), Twips::rect(150, 750, 1290, 240));
@@ -137,12 +140,12 @@ void frmMain::buildPanels(QWidget* client)
     rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), Twips::rect(150, 1200, 1290, 240));
     rdoShipCarrier->setChecked(true);
 
-    frameTurn = frame(client, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
+    frameTurn = frame(client, QPalette::Window, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
     rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), Twips::rect(150, 300, 1065, 240));
     rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), Twips::rect(150, 600, 1365, 240));
     rdoEnemy->setChecked(true);
 
-    frameConnection = frame(client, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
+    frameConnection = frame(client, QPalette::Window, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
     lblIP = place<QLabel>(frameConnection, "lblIP", Twips::rect(225, 300, 240, 240));
     lblIP->setText(QStringLiteral("IP:"));
     editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), Twips::rect(525, 300, 1440, 255));

@@ -8,6 +8,7 @@
 #include "Placing.h"
 #include "Pictures.h"
 #include "StatusLog.h"
+#include "SeaFocus.h"
 #include "ThemedFrame.h"
 #include "TileButton.h"
 #include "Twips.h"
@@ -110,9 +111,11 @@ void frmMain::buildSeas(QWidget* client)
         butEnemyTile[index] = place<TileButton>(client, enemyName.constData(),
                                                 Twips::rect(600 + 300 * column, 600 + 300 * row, 240, 270));
         butEnemyTile[index]->setColor(TileButton::White);
+        butEnemyTile[index]->placeOnSea(frameEnemy->title(), index);
         butHomeTile[index] = place<TileButton>(client, homeName.constData(),
                                                Twips::rect(4275 + 300 * column, 600 + 300 * row, 240, 270));
         butHomeTile[index]->setColor(TileButton::Blue);
+        butHomeTile[index]->placeOnSea(frameHome->title(), index);
     }
 }
 
@@ -149,17 +152,30 @@ void frmMain::buildPanels(QWidget* client)
     lblIP = place<QLabel>(frameConnection, "lblIP", Twips::rect(225, 300, 240, 240));
     lblIP->setText(QStringLiteral("IP:"));
     editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), Twips::rect(525, 300, 1440, 255));
+    lblIP->setBuddy(editIP);
     butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), Twips::rect(150, 675, 1890, 240));
     butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), Twips::rect(150, 975, 1890, 240));
     butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), Twips::rect(150, 1275, 1890, 240));
 
     editStatus = place<StatusLog>(client, "editStatus", Twips::rect(150, 5550, 7215, 1215));
 
+    // What the controls without a caption of their own are called.
+    editLastShot->setAccessibleName(QStringLiteral("Last shot"));
+    editLastIncShot->setAccessibleName(QStringLiteral("Last incoming shot"));
+    picShip->setAccessibleName(QStringLiteral("About Ossaria"));
+    editStatus->setAccessibleName(QStringLiteral("Status"));
+
     // The tiles were made first; they must stay above the frames they cover.
     for (int index = 0; index < 100; ++index) {
         butEnemyTile[index]->raise();
         butHomeTile[index]->raise();
     }
+
+    // Each sea is one stop in the tab order, the Enemy Sea and then the Home
+    // Sea, after the last-shot boxes below them: so whatever took the focus
+    // first when the window opened still does.
+    new SeaFocus(butEnemyTile, editLastIncShot, this);
+    new SeaFocus(butHomeTile, butEnemyTile[99], this);
 }
 
 void frmMain::buildMenus()

@@ -139,9 +139,8 @@ private slots:
         QCOMPARE(accessibleName(game->editIP), QStringLiteral("IP:"));
     }
 
-    // Each sea is one tab stop, after the last-shot boxes; the arrows move
-    // within it and stop at its edges; Space and Enter click. The mouse
-    // never takes the focus.
+    // Each sea is one tab stop; the arrows move within it and stop at its
+    // edges; Space and Enter click. The mouse never takes the focus.
     void seasArePlayedFromTheKeyboard()
     {
         GameWindow game;
@@ -153,11 +152,7 @@ private slots:
             QTest::keyClick(focused(), key, modifiers);
         };
 
-        game->editLastIncShot->setFocus();
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), game->butEnemyTile[0]);
-        press(Qt::Key_Tab);
-        QCOMPARE(focused(), game->butHomeTile[0]);
+        game->butHomeTile[0]->setFocus();
         press(Qt::Key_Space);
         press(Qt::Key_Up);
         press(Qt::Key_Left);

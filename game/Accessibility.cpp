@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString PressAction = QAccessibleActionInterface::pressAction();
-
 class TileAccessible : public QAccessibleWidget {
 public:
     explicit TileAccessible(TileButton* tile)
@@ -33,13 +31,13 @@ public:
     {
         QStringList names = QAccessibleWidget::actionNames();
         if (!onNoSea() && tile()->isEnabled())
-            names.prepend(PressAction);
+            names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& action) override
     {
-        if (action == PressAction && !onNoSea() && tile()->isEnabled())
+        if (action == pressAction() && !onNoSea() && tile()->isEnabled())
             tile()->click();
         else
             QAccessibleWidget::doAction(action);

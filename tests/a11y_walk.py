@@ -105,13 +105,23 @@ class Walk:
         obj.queryComponent().grabFocus()
         wait_for("the focus on " + obj.name, lambda: focused(obj))
 
-    def main_window_id(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Ossaria$"],
+    def window_id(self, title):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
                                capture_output=True, text=True).stdout.split()
         return found[0] if found else None
 
+    def main_window_id(self):
+        return self.window_id("Ossaria")
+
     def activate_main_window(self):
-        subprocess.run(["xdotool", "windowactivate", "--sync", self.main_window_id()], check=True)
+        # A window that has just opened may take the activation after a
+        # first request, so ask until the main window holds it.
+        def active():
+            subprocess.run(["xdotool", "windowactivate", self.main_window_id()], check=False)
+            time.sleep(0.2)
+            return subprocess.run(["xdotool", "getactivewindow"], capture_output=True,
+                                  text=True).stdout.strip() == self.main_window_id()
+        wait_for("the main window to be active", active)
 
     # ---- the walk -------------------------------------------------------
     def run(self):
@@ -167,6 +177,7 @@ class Walk:
         self.peer, _ = server.accept()
         self.peer.settimeout(WAIT)
         chat = wait_for("the chat window", lambda: self.find("dialog", "Chat Window"))
+        wait_for("the chat window on screen", lambda: self.window_id("Chat Window"))
         names = {n.name for n in nodes(chat) if n.getRoleName() == "text"}
         expect(names == {"Remote messages", "Local messages", "Message to send"},
                "the chat's fields are named %s" % sorted(names))
@@ -175,6 +186,7 @@ class Walk:
     def place_the_fleet(self):
         # The Carrier from the keyboard: Tab from the last-shot boxes to the
         # Enemy Sea, Tab again to the Home Sea, then Space and the arrows.
+        self.activate_main_window()
         self.focus(self.find("text", "Last incoming shot"))
         key("Tab")
         wait_for("the Enemy Sea's stop", lambda: focused(self.square("Enemy Sea", "A1")))

@@ -52,6 +52,9 @@ frmChat::frmChat(QWidget* owner)
     editRemoteMsgArea->setGeometry(Twips::rect(75, 75, 7140, 1890));
     editLocalMsgArea->setGeometry(Twips::rect(75, 2025, 7140, 1890));
     editSend->setObjectName(QStringLiteral("editSend"));
+    editRemoteMsgArea->setAccessibleName(QStringLiteral("Remote messages"));
+    editLocalMsgArea->setAccessibleName(QStringLiteral("Local messages"));
+    editSend->setAccessibleName(QStringLiteral("Message to send"));
     editSend->setGeometry(Twips::rect(75, 3975, 7140, 315));
     editSend->setMaxLength(std::numeric_limits<int>::max());
     butSend->setObjectName(QStringLiteral("butSend"));

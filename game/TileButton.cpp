@@ -1,10 +1,16 @@
 #include "TileButton.h"
 
+#include "Accessibility.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QPainter>
 
 TileButton::TileButton(QWidget* parent)
     : QPushButton(parent)
 {
+    Accessibility::install();
+    // A sea makes one of its tiles a tab stop at a time (SeaFocus).
     setFocusPolicy(Qt::NoFocus);
 }
 
@@ -19,10 +25,42 @@ void TileButton::setColor(quint32 bgr)
         return;
     m_bgr = bgr;
     update();
+    // The caption's own setter announces its changes; the colour is ours.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void TileButton::placeOnSea(const QString& sea, int index)
+{
+    m_sea = sea;
+    m_index = index;
+}
+
+QString TileButton::squareName(int index)
+{
+    return QChar(u'A' + index % 10) + QString::number(index / 10 + 1);
+}
+
+QString TileButton::shows() const
+{
+    switch (m_bgr) {
+    case White:
+        return QStringLiteral("not fired at");
+    case Yellow:
+        return QStringLiteral("ship");
+    case Red:
+        return QStringLiteral("hit");
+    case Blue:
+        return text().isEmpty() ? QStringLiteral("water") : QStringLiteral("miss");
+    default:
+        return toQColor(m_bgr).name();
+    }
 }
 
 // A flat square with a one-pixel raised edge, sunken while pressed, so the
-// colour reads as exactly the state it stands for.
+// colour reads as exactly the state it stands for. The focused square gets a
+// black ring lined with white, which stands out on every square colour and
+// leaves the centre showing the state.
 void TileButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -36,8 +74,26 @@ void TileButton::paintEvent(QPaintEvent*)
     painter.setPen(dark);
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(area).adjusted(1, 1, -1, -1));
+        painter.setPen(Qt::white);
+        painter.drawRect(area.adjusted(2, 2, -3, -3));
+    }
     if (!text().isEmpty()) {
         painter.setPen(m_bgr == Blue || m_bgr == Red ? Qt::white : Qt::black);
         painter.drawText(area, Qt::AlignCenter, text());
     }
+}
+
+// Enter clicks the focused square as Space does; a held key fires once.
+void TileButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "frmHelpGame.h"
 
+#include "Accessibility.h"
 #include "DesignFont.h"
 #include "Pictures.h"
 #include "TileButton.h"
@@ -49,6 +50,17 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, 
     return box;
 }
 
+// A sample square reads as what it stands for, "Blue with X: Water (no hit)",
+// from its label without the number and the blanks that line it up.
+QString sampleName(const LegendRow& row)
+{
+    const QString text = QString::fromLatin1(row.text).section(QLatin1Char(')'), 1, -1).simplified();
+    const QString colour = text.section(QLatin1Char(':'), 0, 0);
+    const QString meaning = text.section(QLatin1Char(':'), 1, -1).trimmed();
+    const QString mark = *row.mark ? QStringLiteral(" with %1").arg(QLatin1String(row.mark)) : QString();
+    return QStringLiteral("%1%2: %3").arg(colour, mark, meaning);
+}
+
 } // namespace
 
 QString frmHelpGame::gameText()
@@ -87,6 +99,7 @@ frmHelpGame* frmHelpGame::instance()
 frmHelpGame::frmHelpGame(QWidget* owner)
     : QWidget(owner, Qt::Window)
 {
+    Accessibility::install();
     setObjectName(QStringLiteral("frmHelpGame"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Game Help"));
@@ -104,6 +117,8 @@ void frmHelpGame::buildTexts()
 {
     editHelpText = textBox(this, "editHelpText", gameText(), Twips::rect(225, 300, 7590, 2715));
     editColors = textBox(this, "editColors", colorsText(), Twips::rect(225, 3075, 7590, 615));
+    editHelpText->setAccessibleName(gameText().section(QStringLiteral("\r\n"), 0, 0));
+    editColors->setAccessibleName(colorsText().section(QStringLiteral("\r\n"), 0, 0));
 }
 
 void frmHelpGame::buildLegend()
@@ -114,6 +129,7 @@ void frmHelpGame::buildLegend()
         sample->setGeometry(Twips::rect(225, row.top, 240, 270));
         sample->setColor(row.color);
         sample->setText(QLatin1String(row.mark));
+        sample->setAccessibleName(sampleName(row));
         butHomeTile[row.tile] = sample;
 
         auto* label = new QLabel(this);

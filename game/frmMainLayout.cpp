@@ -8,6 +8,8 @@
 #include "Placing.h"
 #include "Pictures.h"
 #include "StatusLog.h"
+#include "SeaFocus.h"
+#include "ThemedFrame.h"
 #include "TileButton.h"
 #include "Twips.h"
 #include "DesignFont.h"
@@ -23,15 +25,17 @@
 
 namespace {
 
-QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+// The seas stand on the system's active-border colour. Qt's palette has no
+// such role; the nearest one the theme sets is Button, the 3-D face colour,
+// which classic desktop schemes give to the active border as well. The other
+// frames stand on the window colour.
+QGroupBox* frame(QWidget* parent, QPalette::ColorRole surface, const char* name, const QString& caption,
+                 const QRect& geometry)
 {
-    auto* box = place<QGroupBox>(parent, name, geometry);
+    auto* box = new ThemedFrame(surface, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
     box->setTitle(caption);
-    // The frames show the system's active-border colour behind their contents.
-    box->setAutoFillBackground(true);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, QColor(0xB4, 0xB4, 0xB4));
-    box->setPalette(palette);
     return box;
 }
 
@@ -78,8 +82,8 @@ void frmMain::buildWindow()
 
 void frmMain::buildSeas(QWidget* client)
 {
-    frameEnemy = frame(client, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
-    frameHome = frame(client, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
+    frameEnemy = frame(client, QPalette::Button, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
+    frameHome = frame(client, QPalette::Button, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
 
     for (int index = 0; index < 20; ++index) {
         QGroupBox* sea = index < 10 ? frameEnemy : frameHome;
@@ -107,9 +111,11 @@ void frmMain::buildSeas(QWidget* client)
         butEnemyTile[index] = place<TileButton>(client, enemyName.constData(),
                                                 Twips::rect(600 + 300 * column, 600 + 300 * row, 240, 270));
         butEnemyTile[index]->setColor(TileButton::White);
+        butEnemyTile[index]->placeOnSea(frameEnemy->title(), index);
         butHomeTile[index] = place<TileButton>(client, homeName.constData(),
                                                Twips::rect(4275 + 300 * column, 600 + 300 * row, 240, 270));
         butHomeTile[index]->setColor(TileButton::Blue);
+        butHomeTile[index]->placeOnSea(frameHome->title(), index);
     }
 }
 
@@ -129,7 +135,7 @@ void frmMain::buildPanels(QWidget* client)
     picShip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picShip->setCursor(Qt::PointingHandCursor);
 
-    frameShips = frame(client, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
+    frameShips = frame(client, QPalette::Window, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
     rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), Twips::rect(150, 300, 1290, 240));
     rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), Twips::rect(150, 525, 1290, 240));
     rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), Twips::rect(150, 750, 1290, 240));
@@ -137,26 +143,39 @@ void frmMain::buildPanels(QWidget* client)
     rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), Twips::rect(150, 1200, 1290, 240));
     rdoShipCarrier->setChecked(true);
 
-    frameTurn = frame(client, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
+    frameTurn = frame(client, QPalette::Window, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
     rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), Twips::rect(150, 300, 1065, 240));
     rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), Twips::rect(150, 600, 1365, 240));
     rdoEnemy->setChecked(true);
 
-    frameConnection = frame(client, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
+    frameConnection = frame(client, QPalette::Window, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
     lblIP = place<QLabel>(frameConnection, "lblIP", Twips::rect(225, 300, 240, 240));
     lblIP->setText(QStringLiteral("IP:"));
     editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), Twips::rect(525, 300, 1440, 255));
+    lblIP->setBuddy(editIP);
     butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), Twips::rect(150, 675, 1890, 240));
     butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), Twips::rect(150, 975, 1890, 240));
     butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), Twips::rect(150, 1275, 1890, 240));
 
     editStatus = place<StatusLog>(client, "editStatus", Twips::rect(150, 5550, 7215, 1215));
 
+    // What the controls without a caption of their own are called.
+    editLastShot->setAccessibleName(QStringLiteral("Last shot"));
+    editLastIncShot->setAccessibleName(QStringLiteral("Last incoming shot"));
+    picShip->setAccessibleName(QStringLiteral("About Ossaria"));
+    editStatus->setAccessibleName(QStringLiteral("Status"));
+
     // The tiles were made first; they must stay above the frames they cover.
     for (int index = 0; index < 100; ++index) {
         butEnemyTile[index]->raise();
         butHomeTile[index]->raise();
     }
+
+    // Each sea is one stop in the tab order, the Enemy Sea and then the Home
+    // Sea, after the last-shot boxes below them: so whatever took the focus
+    // first when the window opened still does.
+    new SeaFocus(butEnemyTile, editLastIncShot, this);
+    new SeaFocus(butHomeTile, butEnemyTile[99], this);
 }
 
 void frmMain::buildMenus()

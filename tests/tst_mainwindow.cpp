@@ -1,5 +1,6 @@
-// The main window as it opens, its seas on screen, the exit question, Game >
-// New while a connection stands, and the status log.
+// The main window as it opens, its seas on screen, from the keyboard, to
+// assistive technology and under a light and a dark theme, the exit question,
+// Game > New while a connection stands, menu shortcuts, and the status log.
 
 #include "EventGate.h"
 #include "GameWindow.h"
@@ -18,11 +19,37 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines
+// define it, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -75,29 +102,142 @@ private slots:
     }
 
     // 0 = A1 top-left, 9 = J1, 10 = A2, 99 = J10: each tile lies under its
-    // column heading and beside its row heading, on both seas.
-    void tileIndexNamesColumnAndRow()
+    // column heading and beside its row heading, on both seas, and says so to
+    // assistive technology, with what it shows as the board changes.
+    void squaresAreNamedByColumnAndRow()
     {
         GameWindow game;
         QWidget* client = game->centralWidget();
         const QList<QPair<int, QString>> squares{{0, "A1"}, {9, "J1"}, {10, "A2"}, {99, "J10"}, {37, "H4"}};
         for (const int sea : {0, 10}) {
             for (const auto& [index, name] : squares) {
-                const QPoint tile = (sea ? game->butHomeTile : game->butEnemyTile)[index]->geometry().center();
+                TileButton* tile = (sea ? game->butHomeTile : game->butEnemyTile)[index];
+                const QPoint centre = tile->geometry().center();
                 QLabel* letter = game->lblLetters[sea + index % 10];
                 QLabel* number = game->lblNumbers[sea + index / 10];
                 QCOMPARE(letter->text() + number->text(), name);
                 const QPoint above = letter->mapTo(client, letter->rect().center());
                 const QPoint beside = number->mapTo(client, number->rect().center());
-                QVERIFY2(qAbs(above.x() - tile.x()) < 8 && above.y() < tile.y(), qPrintable(name));
-                QVERIFY2(qAbs(beside.y() - tile.y()) < 9 && beside.x() < tile.x(), qPrintable(name));
+                QVERIFY2(qAbs(above.x() - centre.x()) < 8 && above.y() < centre.y(), qPrintable(name));
+                QVERIFY2(qAbs(beside.y() - centre.y()) < 9 && beside.x() < centre.x(), qPrintable(name));
+                QCOMPARE(accessibleName(tile), (sea ? "Home Sea, " + name + ", water" : "Enemy Sea, " + name + ", not fired at"));
             }
         }
+
+        // Pressed through assistive technology, a square runs the click handler.
+        game->bPlacing = true;
+        QAccessibleInterface* c3 = QAccessible::queryAccessibleInterface(game->butHomeTile[22]);
+        QCOMPARE(c3->role(), QAccessible::Button);
+        c3->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(game->colCarrier, QList<short>{22});
+        QCOMPARE(c3->text(QAccessible::Name), QStringLiteral("Home Sea, C3, ship"));
+        game->ReceiveShot(22);
+        game->ReceiveShot(23);
+        QCOMPARE(c3->text(QAccessible::Name), QStringLiteral("Home Sea, C3, hit"));
+        QCOMPARE(accessibleName(game->butHomeTile[23]), QStringLiteral("Home Sea, D3, miss"));
+        game->iShotTile = 61;
+        game->ApplyShotResult(true);
+        game->iShotTile = 62;
+        game->ApplyShotResult(false);
+        QCOMPARE(accessibleName(game->butEnemyTile[61]), QStringLiteral("Enemy Sea, B7, hit"));
+        QCOMPARE(accessibleName(game->butEnemyTile[62]), QStringLiteral("Enemy Sea, C7, miss"));
+        QCOMPARE(accessibleName(game->editIP), QStringLiteral("IP:"));
     }
 
-    void tilesShowTheirStateColours()
+    // Each sea is one tab stop; the arrows move within it and stop at its
+    // edges; Space and Enter click. The mouse never takes the focus.
+    void seasArePlayedFromTheKeyboard()
     {
         GameWindow game;
+        game->show();
+        QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
+        game->bPlacing = true;
+        auto focused = [] { return QApplication::focusWidget(); };
+        auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(focused(), key, modifiers);
+        };
+
+        game->butHomeTile[0]->setFocus();
+        press(Qt::Key_Space);
+        press(Qt::Key_Up);
+        press(Qt::Key_Left);
+        QCOMPARE(focused(), game->butHomeTile[0]);
+        press(Qt::Key_Right);
+        press(Qt::Key_Return);
+        press(Qt::Key_Down);
+        press(Qt::Key_Right);
+        QCOMPARE(focused(), game->butHomeTile[12]);
+        for (int step = 0; step < 12; ++step)
+            press(Qt::Key_Down);
+        QCOMPARE(focused(), game->butHomeTile[92]);
+        press(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(game->colCarrier, (QList<short>{0, 1}));
+        QCOMPARE(toolkit->beeps, 0);
+        QCOMPARE(game.journal, QStringList{"MsgBox All parts the ship must be adjacent!"});
+
+        // The focused square is ringed in black, whatever its colour.
+        const QImage ring = game->butHomeTile[92]->grab().toImage();
+        QCOMPARE(ring.pixelColor(1, ring.height() / 2), QColor(Qt::black));
+        const QImage plain = game->butHomeTile[91]->grab().toImage();
+        QCOMPARE(plain.pixelColor(1, plain.height() / 2), QColor(0, 0, 255));
+
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), game->butResetShips);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), game->butHomeTile[92]);
+
+        // A click leaves the focus where it was, moves the sea's stop, and
+        // runs the handler as before.
+        game->editIP->setFocus();
+        QTest::mouseClick(game->butHomeTile[2], Qt::LeftButton);
+        QTest::mouseClick(game->butEnemyTile[55], Qt::LeftButton);
+        QCOMPARE(focused(), game->editIP);
+        QCOMPARE(game->colCarrier, (QList<short>{0, 1, 2}));
+        QCOMPARE(toolkit->beeps, 1);
+        game->butResetShips->setFocus();
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), game->butHomeTile[2]);
+        press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), game->butEnemyTile[55]);
+    }
+
+    // The seas stand on the theme's Button colour, the other frames on its
+    // Window colour; every caption keeps a contrast of at least 4.5:1 under a
+    // light and a dark theme, and the tiles keep their exact colours.
+    void framesFollowTheThemeReadably_data()
+    {
+        QTest::addColumn<QPalette>("theme");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QPalette dark(QColor(0xE6, 0xE6, 0xE6), QColor(0x3C, 0x3F, 0x41), QColor(0x55, 0x58, 0x5A),
+                      QColor(0x1E, 0x1F, 0x20), QColor(0x2B, 0x2D, 0x2E), QColor(0xE6, 0xE6, 0xE6),
+                      Qt::white, QColor(0x1E, 0x1F, 0x20), QColor(0x2E, 0x30, 0x32));
+        QTest::newRow("dark") << dark;
+    }
+
+    void framesFollowTheThemeReadably()
+    {
+        QFETCH(QPalette, theme);
+        GameWindow game;
+        game->show();
+        QApplication::setPalette(theme);
+        QCoreApplication::processEvents();
+
+        for (QGroupBox* frame : {game->frameEnemy, game->frameHome, game->frameShips, game->frameTurn, game->frameConnection}) {
+            const bool sea = frame == game->frameEnemy || frame == game->frameHome;
+            const QColor fill = frame->palette().color(frame->backgroundRole());
+            QVERIFY(frame->autoFillBackground());
+            QCOMPARE(fill, theme.color(sea ? QPalette::Button : QPalette::Window));
+            QList<QWidget*> captions = frame->findChildren<QWidget*>();
+            captions << frame;
+            for (QWidget* caption : captions) {
+                if (qobject_cast<QLineEdit*>(caption) || qobject_cast<QPushButton*>(caption))
+                    continue;
+                const QPalette::ColorRole role = caption == frame ? QPalette::WindowText : caption->foregroundRole();
+                const double ratio = contrast(caption->palette().color(role), fill);
+                QVERIFY2(ratio >= 4.5, qPrintable(caption->objectName() + " " + QString::number(ratio)));
+            }
+        }
+
         game->butHomeTile[37]->setColor(TileButton::Yellow);
         game->butEnemyTile[99]->setColor(TileButton::Red);
         const QImage image = game->centralWidget()->grab().toImage();
@@ -107,6 +247,7 @@ private slots:
             QCOMPARE(home, index == 37 ? QColor(255, 255, 0) : QColor(0, 0, 255));
             QCOMPARE(enemy, index == 99 ? QColor(255, 0, 0) : QColor(255, 255, 255));
         }
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
     // Cancel keeps the window and the connection, and a value that arrives

@@ -100,8 +100,6 @@ void PlacementTest::refusedClickChangesNothing_data()
     QTest::newRow("I2 J2 then A3") << "Carrier" << QList<short>{18, 19} << short(20) << NotAdjacent << false;
     QTest::newRow("A3 B3 then J2") << "Carrier" << QList<short>{20, 21} << short(19) << NotAdjacent << false;
     QTest::newRow("diagonal +11") << "Carrier" << QList<short>{44} << short(55) << NotAdjacent << false;
-    QTest::newRow("diagonal +9") << "Carrier" << QList<short>{44} << short(53) << NotAdjacent << false;
-    QTest::newRow("diagonal -11") << "Carrier" << QList<short>{44} << short(33) << NotAdjacent << false;
     QTest::newRow("diagonal -9") << "Carrier" << QList<short>{44} << short(35) << NotAdjacent << false;
     QTest::newRow("gap") << "Carrier" << QList<short>{30, 31} << short(33) << NotAdjacent << false;
     QTest::newRow("vertical gap") << "Carrier" << QList<short>{30, 40} << short(60) << NotAdjacent << false;

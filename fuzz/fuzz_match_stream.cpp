@@ -46,7 +46,7 @@ namespace {
 constexpr quint16 GamePort = 6431;
 constexpr qsizetype MaxWritten = 6 * 1024;
 
-// What a value may change: the squares, the flags and the log.
+// What a value may change: the squares, the flags, the hit count, the beeps.
 struct Observed {
     std::array<quint32, 200> colors{};
     std::array<bool, 200> marked{};

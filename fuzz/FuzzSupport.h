@@ -12,7 +12,7 @@ namespace FuzzSupport {
 void startApplication();
 
 // Runs the event loop until done() holds; false when the time is up first.
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000);
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 20000);
 
 // Fails once resident memory has grown by more than the budget since the
 // end of the first input, when the windows have everything they keep.

@@ -180,7 +180,7 @@ void frmMain::buildPanels(QWidget* client)
 
 void frmMain::buildMenus()
 {
-    auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const char* key) {
+    auto addItem = [](QMenu* menu, const char* name, const QString& caption, const char* key) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
         item->setShortcut(QKeySequence(QLatin1String(key)));

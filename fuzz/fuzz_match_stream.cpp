@@ -1,0 +1,288 @@
+// Feeds the game connection what a peer may send: any bytes, cut at any
+// point, values out of turn or naming no square, floods. A real main window,
+// joined to the peer over loopback through its own socket component,
+// dispatches them. Checked on every input: each complete value is dispatched
+// exactly once, in order, with the effect of its code; no value outside 0..99
+// reaches a square; resident memory stays within budget.
+//
+// Input: one setup byte, then actions.
+//   setup bit 0   the window hosts (else it joins the peer)
+//   setup bit 1   the fleet is placed and Ready pressed first
+//   setup bit 2   sound off
+//   0x00..0xBF n    the next n bytes, written at once
+//   0xC0..0xFE t    the player clicks Enemy Sea square t mod 100
+//   0xFF c v        the 16-bit value v (two bytes, least significant first),
+//                   written (c + 1) * 16 times at once
+// Nothing is written beyond the first 6 KiB, so that every input
+// runs in well under a second; that is still more than the window takes in
+// at once.
+
+#include "FuzzSupport.h"
+#include "GameWindow.h"
+#include "MatchDriver.h"
+#include "ScriptedToolkit.h"
+#include "StatusLog.h"
+#include "TileButton.h"
+#include "Winsock.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTextBlock>
+#include <QTcpSocket>
+
+#include <sys/ioctl.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+using namespace MessageCodes;
+using FuzzSupport::fail;
+
+namespace {
+
+constexpr quint16 GamePort = 6431;
+constexpr qsizetype MaxWritten = 6 * 1024;
+
+// What a value may change: the squares, the flags, the hit count, the beeps.
+struct Observed {
+    std::array<quint32, 200> colors{};
+    std::array<bool, 200> marked{};
+    std::array<bool, 9> flags{};
+    short hits = 0;
+    int beeps = 0;
+    bool operator==(const Observed&) const = default;
+};
+
+struct Session {
+    ScriptedToolkit toolkit;
+    GameWindow window;
+    std::unique_ptr<QTcpSocket> peer;
+    QPointer<QTcpSocket> windowEnd;
+    QByteArray written;
+    qint64 dispatched = 0;
+    bool inDispatch = false;
+    bool ended = false;
+};
+Session* session = nullptr;
+
+Observed observe()
+{
+    const frmMain& w = *session->window;
+    Observed o;
+    for (int i = 0; i < 100; ++i) {
+        o.colors[i] = w.butHomeTile[i]->color();
+        o.marked[i] = !w.butHomeTile[i]->text().isEmpty();
+        o.colors[100 + i] = w.butEnemyTile[i]->color();
+        o.marked[100 + i] = !w.butEnemyTile[i]->text().isEmpty();
+    }
+    o.flags = {w.bMyTurn, w.bCanShoot, w.bReady, w.bOppReady, w.bConnected,
+               w.bPlacing, w.bGameOn, w.bHost, w.bStartPending};
+    o.hits = w.iHitCount;
+    o.beeps = session->toolkit.beeps;
+    return o;
+}
+
+// Only square `changed` (0..199) may differ.
+bool othersUnchanged(const Observed& before, const Observed& after, int changed)
+{
+    for (int i = 0; i < 200; ++i) {
+        if (i != changed && (before.colors[i] != after.colors[i] || before.marked[i] != after.marked[i]))
+            return false;
+    }
+    return true;
+}
+
+QString lastLine()
+{
+    return session->window->editStatus->document()->lastBlock().text();
+}
+
+// The effect that value v must have had, or a description of what is wrong.
+QString wrongEffect(qint16 v, const Observed& before, const Observed& after)
+{
+    const frmMain& w = *session->window;
+    if (w.iShotTile < FirstTile || w.iShotTile > LastTile)
+        return QStringLiteral("iShotTile left 0..99");
+    if (v >= FirstTile && v <= LastTile) {
+        const bool wasWater = before.colors[v] == TileButton::Blue;
+        if (!after.marked[v] || after.colors[v] != (wasWater ? TileButton::Blue : TileButton::Red)
+            || w.editLastShot->text() != QString::number(v) || !w.bMyTurn || !w.bCanShoot
+            || !othersUnchanged(before, after, v))
+            return QStringLiteral("the shot was not answered on its square");
+        return {};
+    }
+    switch (v) {
+    case msgReady:
+        return w.bOppReady && othersUnchanged(before, after, -1) ? QString() : QStringLiteral("not taken as ready");
+    case msgYourTurn:
+    case msgEnemyTurn:
+        return lastLine() == QLatin1String("Game Started") && othersUnchanged(before, after, -1)
+                   ? QString()
+                   : QStringLiteral("the match did not start");
+    case msgHit:
+    case msgMissed: {
+        const int square = 100 + w.iShotTile;
+        const quint32 colour = v == msgHit ? TileButton::Red : TileButton::Blue;
+        return after.marked[square] && after.colors[square] == colour && w.bCanShoot
+                       && othersUnchanged(before, after, square)
+                   ? QString()
+                   : QStringLiteral("the answer was not marked on the last shot's square");
+    }
+    case msgYouLose:
+        return !w.bConnected && w.editStatus->lines() == QStringList{"New Game..."}
+                       && session->window.journal.contains(QLatin1String("MsgBox You Lose!"))
+                   ? QString()
+                   : QStringLiteral("the defeat did not reset the game");
+    default: {
+        // Garbage, values of 100 and above included: a beep and a line, nothing else.
+        Observed expected = before;
+        ++expected.beeps;
+        return after == expected && lastLine() == QLatin1String("Received Garbage")
+                   ? QString()
+                   : QStringLiteral("garbage changed the game");
+    }
+    }
+}
+
+// Stands around the window's own handler: the k-th call must dispatch the
+// k-th value written.
+void dispatch(long bytesTotal)
+{
+    Session& s = *session;
+    if (s.inDispatch)
+        fail(QStringLiteral("a value was dispatched inside the dispatch of another"));
+    if (s.ended)
+        fail(QStringLiteral("a value was dispatched after the connection closed"));
+    const qint64 index = s.dispatched;
+    if (2 * index + 2 > s.written.size())
+        fail(QStringLiteral("value %1 was dispatched before its two bytes were written").arg(index));
+    const qint16 v = qint16(quint8(s.written[2 * index]) | quint8(s.written[2 * index + 1]) << 8);
+    const Observed before = observe();
+    s.inDispatch = true;
+    s.window->Winsock1_DataArrival(bytesTotal);
+    s.inDispatch = false;
+    ++s.dispatched;
+    const QString wrong = wrongEffect(v, before, observe());
+    if (!wrong.isEmpty())
+        fail(QStringLiteral("value %1 (%2): %3").arg(index).arg(v).arg(wrong));
+    s.ended = v == msgYouLose;
+}
+
+qint64 unreadInKernel(const QTcpSocket* socket)
+{
+    int pending = 0;
+    return ioctl(int(socket->socketDescriptor()), FIONREAD, &pending) == 0 ? pending : -1;
+}
+
+// Writes the bytes and waits until the window has taken every one of them
+// and dispatched every complete value, so that the next write is a new cut.
+void write(const QByteArray& bytes)
+{
+    Session& s = *session;
+    s.peer->write(bytes);
+    s.written += bytes;
+    const bool settled = FuzzSupport::waitUntil([&] {
+        s.peer->readAll();
+        s.peer->flush();
+        if (s.ended)
+            return true;
+        if (!s.windowEnd)
+            fail(QStringLiteral("the connection was lost"));
+        return s.peer->bytesToWrite() == 0 && unreadInKernel(s.windowEnd) == 0
+               && s.windowEnd->bytesAvailable() == 0 && s.dispatched == s.written.size() / 2;
+    });
+    if (!settled)
+        fail(QStringLiteral("%1 of %2 complete values dispatched").arg(s.dispatched).arg(s.written.size() / 2));
+}
+
+// A new game, joined to a fresh peer.
+void join(bool host)
+{
+    Session& s = *session;
+    GameWindow& w = s.window;
+    w->mnuFileNew_Click();
+    s.peer.reset();
+    w.journal.clear();
+    w.sound->requests.clear();
+    s.toolkit.prompts.clear();
+    s.toolkit.titles.clear();
+    s.toolkit.buttons.clear();
+    s.written.clear();
+    s.dispatched = 0;
+    s.ended = false;
+
+    if (host) {
+        w->butReceive_Click();
+        s.peer = std::make_unique<QTcpSocket>();
+        s.peer->connectToHost(QHostAddress::LocalHost, GamePort);
+    } else {
+        QTcpServer listener;
+        if (!listener.listen(QHostAddress::LocalHost, GamePort))
+            fail(QStringLiteral("the peer cannot listen: ") + listener.errorString());
+        w->editIP->setText(QStringLiteral("127.0.0.1"));
+        w->butConnect_Click();
+        if (!FuzzSupport::waitUntil([&] { return listener.hasPendingConnections(); }))
+            fail(QStringLiteral("the window did not join the peer"));
+        s.peer.reset(listener.nextPendingConnection());
+        s.peer->setParent(nullptr);
+    }
+    if (!FuzzSupport::waitUntil([&] { return w->bConnected && s.peer->state() == QAbstractSocket::ConnectedState; }))
+        fail(QStringLiteral("the window and the peer were not connected"));
+    s.windowEnd = nullptr;
+    for (QTcpSocket* socket : w->Winsock1->findChildren<QTcpSocket*>()) {
+        if (socket->state() == QAbstractSocket::ConnectedState && socket->peerPort() == s.peer->localPort())
+            s.windowEnd = socket;
+    }
+    if (!s.windowEnd)
+        fail(QStringLiteral("the window's end of the connection was not found"));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzSupport::startApplication();
+    session = new Session;
+    QObject::disconnect(session->window->Winsock1, &Winsock::DataArrival, session->window.window.get(),
+                        &frmMain::Winsock1_DataArrival);
+    QObject::connect(session->window->Winsock1, &Winsock::DataArrival, &dispatch);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return -1;
+    Session& s = *session;
+    GameWindow& w = s.window;
+    const std::uint8_t setup = data[0];
+    w->mnuOptionsSound->setChecked(!(setup & 4));
+    w->mnuOptionsSound_Click();
+    join(setup & 1);
+    if (setup & 2) {
+        MatchDriver::placeFleet(*w);
+        w->butReady_Click();
+    }
+
+    std::size_t at = 1;
+    while (at < size && !s.ended && s.written.size() < MaxWritten) {
+        const std::uint8_t action = data[at++];
+        if (action < 0xC0) {
+            const std::size_t n = std::min<std::size_t>(action, size - at);
+            write(QByteArray(reinterpret_cast<const char*>(data + at), qsizetype(n)));
+            at += n;
+        } else if (action < 0xFF) {
+            if (at < size)
+                w->butEnemyTile[data[at++] % 100]->click();
+        } else if (at + 2 < size) {
+            const qsizetype times = std::min<qsizetype>((data[at] + 1) * 16, (MaxWritten - s.written.size()) / 2);
+            write(QByteArray(reinterpret_cast<const char*>(data + at + 1), 2).repeated(times));
+            at += 3;
+        }
+    }
+    FuzzSupport::checkMemory();
+    return 0;
+}

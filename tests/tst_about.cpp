@@ -37,16 +37,23 @@ private slots:
         QVERIFY(!frmAbout::instance());
     }
 
-    // The menu and the ship picture show one window and greet once per load,
-    // not on a mere activation, and not with sound off; OK, Enter and Escape
-    // close it, and the next showing builds it afresh.
-    void oneWindowFromMenuAndShipPicture()
+    // The menu and the ship picture show one window with its texts and greet
+    // once per load, not on a mere activation, and not with sound off; OK,
+    // Enter and Escape close it, and the next showing builds it afresh.
+    void oneWindowWithItsTextsFromMenuAndShipPicture()
     {
         frmMain& game = **m_game;
         game.mnuHelpAbout->trigger();
         QPointer<frmAbout> about = frmAbout::instance();
         QVERIFY(about && about->isVisible());
         QCOMPARE(about->parentWidget(), &game);
+        QCOMPARE((QStringList{about->windowTitle(), about->lblTitle->text(), about->lblVersion->text()}),
+                 (QStringList{"About Ossaria", "Ossaria", "Version 1.2.2"}));
+        // Two empty lines, the heading, three indented credits, no line
+        // break after the last; then a disclaimer of one line after an empty one.
+        QVERIFY(QRegularExpression(QStringLiteral("^\\r\\n\\r\\nProgramming by: (\\r\\n {7}[^\\r\\n]*\\S[^\\r\\n]*){3}\\z"))
+                    .match(about->lblDescription->text()).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\r\\n[^\\r\\n]+\\z")).match(about->lblDisclaimer->text()).hasMatch());
         QTest::mouseClick(game.picShip, Qt::LeftButton);
         QCOMPARE(frmAbout::instance(), about.data());
         QCOMPARE(game.findChildren<frmAbout*>().size(), 1);
@@ -68,18 +75,6 @@ private slots:
         QCOMPARE(m_game->sound->requests.size(), 2);
         QTest::keyClick(about, Qt::Key_Escape);
         QTRY_VERIFY(about.isNull());
-    }
-
-    void showsTitleVersionAndCredits()
-    {
-        frmAbout* about = frmAbout::showInstance(m_game->window.get());
-        QCOMPARE((QStringList{about->windowTitle(), about->lblTitle->text(), about->lblVersion->text()}),
-                 (QStringList{"About Ossaria", "Ossaria", "Version 1.2.2"}));
-        // Two empty lines, the heading, three indented credits, no line
-        // break after the last; then a disclaimer of one line after an empty one.
-        QVERIFY(QRegularExpression(QStringLiteral("^\\r\\n\\r\\nProgramming by: (\\r\\n {7}[^\\r\\n]*\\S[^\\r\\n]*){3}\\z"))
-                    .match(about->lblDescription->text()).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("^\\r\\n[^\\r\\n]+\\z")).match(about->lblDisclaimer->text()).hasMatch());
     }
 
     // The first tool found on PATH is started and not waited for: the

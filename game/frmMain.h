@@ -172,7 +172,6 @@ private:
     void connectHandlers();
     void loadControlLibrary(const QStringList& folders);
     void showTurn();
-    void sendValue(qint16 value);
     void reportCallFailure(int number, const QString& description);
 
     std::unique_ptr<WavePlayer> m_sound;

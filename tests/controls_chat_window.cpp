@@ -2,11 +2,68 @@
 #include "ScriptedToolkit.h"
 
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <QTextBlock>
 #include <QUdpSocket>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
+namespace {
+
+// Two hosts: network namespaces named after this process, joined by a veth
+// pair, and removed (with the pair) when this object goes.
+struct Hosts {
+    const QString a = QStringLiteral("ossaria-%1-a").arg(QCoreApplication::applicationPid());
+    const QString b = QStringLiteral("ossaria-%1-b").arg(QCoreApplication::applicationPid());
+
+    static bool ip(const QStringList& options, const QString& commands)
+    {
+        QProcess process;
+        process.start(QStringLiteral("ip"), options + QStringList{"-batch", "-"});
+        process.write(commands.toUtf8());
+        process.closeWriteChannel();
+        const bool finished = process.waitForFinished(10000);
+        if (!finished) {
+            process.kill();
+            process.waitForFinished();
+        }
+        return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+    bool create() const
+    {
+        const QString up = QStringLiteral("addr add 10.77.0.%1/24 dev chat0\nlink set chat0 up\n");
+        return ip({}, QStringLiteral("netns add %1\nnetns add %2\n"
+                                     "link add chat0 netns %1 type veth peer name chat0 netns %2\n")
+                          .arg(a, b))
+               && ip({"-n", a}, up.arg(1)) && ip({"-n", b}, up.arg(2));
+    }
+    ~Hosts() { ip({"-force"}, QStringLiteral("netns del %1\nnetns del %2\n").arg(a, b)); }
+
+    // Runs work with this thread in the host's namespace, where the sockets
+    // it opens stay; false when the namespace could not be entered.
+    template<class Work>
+    static bool on(const QString& host, Work work)
+    {
+        const int home = ::open("/proc/thread-self/ns/net", O_RDONLY);
+        const int there = ::open(qPrintable("/run/netns/" + host), O_RDONLY);
+        const bool entered = home >= 0 && there >= 0 && ::setns(there, CLONE_NEWNET) == 0;
+        if (entered) {
+            work();
+            ::setns(home, CLONE_NEWNET);
+        }
+        ::close(home);
+        ::close(there);
+        return entered;
+    }
+};
+
+} // namespace
 
 // The chat window in this process, reached through the component by name.
 // The window is opened towards this machine's loopback address, so its own
@@ -173,6 +230,47 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(m_toolkit.prompts.size(), 2);
         QCOMPARE(localLines(), QStringList({"Local", ""}) + (lineShown ? QStringList{"nobody hears this"} : QStringList()));
+    }
+
+    // Between two hosts, the chat on one and a raw peer on the other, the
+    // exact datagrams: greeting, a line in the code page, and the leave
+    // notice after an error and on CloseChat. A window closed by an error
+    // hears nothing until its next line greets again.
+    void datagramsBetweenTwoHosts()
+    {
+        if (geteuid() != 0)
+            QSKIP("network namespaces need root");
+        const Hosts hosts;
+        QVERIFY2(hosts.create(), "could not set up the two network namespaces");
+        QUdpSocket peer;
+        bool bound = false;
+        QVERIFY(Hosts::on(hosts.b, [&] { bound = peer.bind(QHostAddress(QStringLiteral("10.77.0.2")), 6432); }));
+        QVERIFY(bound);
+        QList<QByteArray> heard;
+        connect(&peer, &QUdpSocket::readyRead, this, [&] {
+            while (peer.hasPendingDatagrams())
+                heard << peer.receiveDatagram().data();
+        });
+        const auto onA = [&](auto work) { return Hosts::on(hosts.a, work); };
+
+        QVERIFY(onA([&] { openChat(QStringLiteral("6432"), QStringLiteral("10.77.0.2")); }));
+        QVERIFY(onA([&] { typeAndSend(QStringLiteral("Gr\u00fc\u00df 5\u20ac")); }));
+        QTRY_COMPARE(heard, QList<QByteArray>({"10.77.0.1", "Gr\xfc\xdf 5?"}));
+        QVERIFY(onA([&] {
+            QMetaObject::invokeMethod(chat()->findChild<QObject*>(QStringLiteral("Winsock1")), "Error",
+                                      Q_ARG(short, 10054), Q_ARG(QString, QStringLiteral("reset")));
+        }));
+        QCOMPARE(m_toolkit.prompts, QStringList{"Error #10054: reset\r\nClosing Connection"});
+        QTRY_COMPARE(heard.mid(2), QList<QByteArray>{"10.77.0.1 Disconnected"});
+        peer.writeDatagram("lost", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        QTest::qWait(100);
+        QVERIFY(onA([&] { typeAndSend(QStringLiteral("back")); }));
+        QTRY_COMPARE(heard.mid(3), QList<QByteArray>({"10.77.0.1", "back"}));
+        peer.writeDatagram("heard", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "heard"}));
+        QVERIFY(onA([&] { QMetaObject::invokeMethod(m_component, "CloseChat"); }));
+        QTRY_COMPARE(heard.mid(5), QList<QByteArray>{"10.77.0.1 Disconnected"});
+        QCOMPARE(m_toolkit.prompts.size(), 1);
     }
 };
 

@@ -22,28 +22,22 @@ struct Hosts {
     const QString a = QStringLiteral("ossaria-%1-a").arg(QCoreApplication::applicationPid());
     const QString b = QStringLiteral("ossaria-%1-b").arg(QCoreApplication::applicationPid());
 
-    static bool ip(const QStringList& options, const QString& commands)
-    {
-        QProcess process;
-        process.start(QStringLiteral("ip"), options + QStringList{"-batch", "-"});
-        process.write(commands.toUtf8());
-        process.closeWriteChannel();
-        const bool finished = process.waitForFinished(10000);
-        if (!finished) {
-            process.kill();
-            process.waitForFinished();
-        }
-        return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    }
     bool create() const
     {
-        const QString up = QStringLiteral("addr add 10.77.0.%1/24 dev chat0\nlink set chat0 up\n");
-        return ip({}, QStringLiteral("netns add %1\nnetns add %2\n"
-                                     "link add chat0 netns %1 type veth peer name chat0 netns %2\n")
-                          .arg(a, b))
-               && ip({"-n", a}, up.arg(1)) && ip({"-n", b}, up.arg(2));
+        const QString link = QStringLiteral("link add chat0 netns %1 type veth peer name chat0 netns %2").arg(a, b);
+        for (const QString& command : {"netns add " + a, "netns add " + b, link,
+                                       "-n " + a + " addr add 10.77.0.1/24 dev chat0", "-n " + a + " link set chat0 up",
+                                       "-n " + b + " addr add 10.77.0.2/24 dev chat0", "-n " + b + " link set chat0 up"}) {
+            if (QProcess::execute(QStringLiteral("ip"), command.split(u' ')) != 0)
+                return false;
+        }
+        return true;
     }
-    ~Hosts() { ip({"-force"}, QStringLiteral("netns del %1\nnetns del %2\n").arg(a, b)); }
+    ~Hosts()
+    {
+        QProcess::execute(QStringLiteral("ip"), {"netns", "del", a});
+        QProcess::execute(QStringLiteral("ip"), {"netns", "del", b});
+    }
 
     // Runs work with this thread in the host's namespace, where the sockets
     // it opens stay; false when the namespace could not be entered.
@@ -233,9 +227,10 @@ private slots:
     }
 
     // Between two hosts, the chat on one and a raw peer on the other, the
-    // exact datagrams: greeting, a line in the code page, and the leave
-    // notice after an error and on CloseChat. A window closed by an error
-    // hears nothing until its next line greets again.
+    // exact datagrams both ways in the code page: greeting, a line, and the
+    // leave notice after an error and on CloseChat. The socket binds on the
+    // first send; a window closed by an error hears nothing until its next
+    // line greets again.
     void datagramsBetweenTwoHosts()
     {
         if (geteuid() != 0)
@@ -266,8 +261,8 @@ private slots:
         QTest::qWait(100);
         QVERIFY(onA([&] { typeAndSend(QStringLiteral("back")); }));
         QTRY_COMPARE(heard.mid(3), QList<QByteArray>({"10.77.0.1", "back"}));
-        peer.writeDatagram("heard", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
-        QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "heard"}));
+        peer.writeDatagram("caf\xe9", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "caf\u00e9"}));
         QVERIFY(onA([&] { QMetaObject::invokeMethod(m_component, "CloseChat"); }));
         QTRY_COMPARE(heard.mid(5), QList<QByteArray>{"10.77.0.1 Disconnected"});
         QCOMPARE(m_toolkit.prompts.size(), 1);

@@ -1,7 +1,8 @@
 // The socket component over loopback: the two-byte encoding of stream values
-// and their delivery, events that never run inside the call that caused
-// them, what a close leaves undelivered, datagrams, and the bounds that keep
-// a hostile peer from taking memory, descriptors or the event loop.
+// and their delivery, send completions that never run inside the call, and
+// the bounds that keep a hostile peer from taking memory, descriptors or the
+// event loop. Failures and datagrams are checked through the windows that
+// use them (tst_connection, controls_chat_window).
 
 #include "EventGate.h"
 #include "MatchDriver.h"
@@ -172,42 +173,6 @@ private slots:
         QCOMPARE(host.socket.SendData(qint16(1)).number, int(Winsock::sckBadState));
         host.socket.Close();
         QCOMPARE(host.socket.State(), short(Winsock::sckClosed));
-    }
-
-    // A connect that fails at once, one refused by the peer, and a datagram
-    // the network refuses: each raises one Error, after the call has returned.
-    void failuresArriveAsOneErrorAfterTheCall_data()
-    {
-        QTest::addColumn<int>("protocol");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("refused") << int(Winsock::sckTCPProtocol) << "127.0.0.1" << "Error 10061";
-        QTest::newRow("not an IPv4 host") << int(Winsock::sckTCPProtocol) << "::1" << "Error 11001";
-        QTest::newRow("datagram without route") << int(Winsock::sckUDPProtocol) << "::1" << "Error 10051";
-    }
-
-    void failuresArriveAsOneErrorAfterTheCall()
-    {
-        QFETCH(int, protocol);
-        QFETCH(QString, address);
-        QFETCH(QString, error);
-        Probe probe{Winsock::Protocol(protocol)};
-        probe.socket.RemoteHost = address;
-        probe.socket.RemotePort = protocol == Winsock::sckTCPProtocol ? GamePort : ChatPort;
-        probe.socket.LocalPort = ChatPort;
-        // Like the chat, the handler says goodbye (which fails again) and closes.
-        connect(&probe.socket, &Winsock::Error, this, [&] {
-            probe.socket.SendData(QStringLiteral("bye"));
-            probe.socket.Close();
-        });
-        const SocketResult started = protocol == Winsock::sckTCPProtocol ? probe.socket.Connect()
-                                                                         : probe.socket.SendData(QStringLiteral("hi"));
-        QVERIFY(started.ok());
-        QCOMPARE(probe.events, QStringList{});
-        QTRY_COMPARE(probe.events, QStringList{error});
-        QTest::qWait(100);
-        QCOMPARE(probe.events, QStringList{error});
-        QCOMPARE(probe.socket.State(), short(Winsock::sckClosed));
     }
 
     // While events are held, connections wait in the kernel's backlog, not

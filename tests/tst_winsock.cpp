@@ -21,7 +21,7 @@ namespace {
 constexpr quint16 GamePort = 6431;
 constexpr quint16 ChatPort = 6432;
 
-// Records every event of one socket as text ("Connected", "Error 10061",
+// Records the events of one socket as text ("Sent", "Error 10055",
 // "Value -1") and, like the game, reads each value as its event arrives and
 // takes each connection request onto the listening object itself.
 struct Probe {
@@ -35,7 +35,6 @@ struct Probe {
             socket.Close();
             events << (socket.Accept(requestID).ok() ? QStringLiteral("Accepted") : QStringLiteral("Accept failed"));
         });
-        QObject::connect(&socket, &Winsock::Connected, [this] { events << QStringLiteral("Connected"); });
         QObject::connect(&socket, &Winsock::Closed, [this] { events << QStringLiteral("Closed"); });
         QObject::connect(&socket, &Winsock::SendComplete, [this] { events << QStringLiteral("Sent"); });
         QObject::connect(&socket, &Winsock::Error,

@@ -2,11 +2,62 @@
 #include "ScriptedToolkit.h"
 
 #include <QLineEdit>
+#include <QNetworkDatagram>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <QTextBlock>
 #include <QUdpSocket>
+
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
+namespace {
+
+// Two hosts: network namespaces named after this process, joined by a veth
+// pair, and removed (with the pair) when this object goes.
+struct Hosts {
+    const QString a = QStringLiteral("ossaria-%1-a").arg(QCoreApplication::applicationPid());
+    const QString b = QStringLiteral("ossaria-%1-b").arg(QCoreApplication::applicationPid());
+
+    bool create() const
+    {
+        const QString link = QStringLiteral("link add chat0 netns %1 type veth peer name chat0 netns %2").arg(a, b);
+        for (const QString& command : {"netns add " + a, "netns add " + b, link,
+                                       "-n " + a + " addr add 10.77.0.1/24 dev chat0", "-n " + a + " link set chat0 up",
+                                       "-n " + b + " addr add 10.77.0.2/24 dev chat0", "-n " + b + " link set chat0 up"}) {
+            if (QProcess::execute(QStringLiteral("ip"), command.split(u' ')) != 0)
+                return false;
+        }
+        return true;
+    }
+    ~Hosts()
+    {
+        QProcess::execute(QStringLiteral("ip"), {"netns", "del", a});
+        QProcess::execute(QStringLiteral("ip"), {"netns", "del", b});
+    }
+
+    // Runs work with this thread in the host's namespace, where the sockets
+    // it opens stay; false when the namespace could not be entered.
+    template<class Work>
+    static bool on(const QString& host, Work work)
+    {
+        const int home = ::open("/proc/thread-self/ns/net", O_RDONLY);
+        const int there = ::open(qPrintable("/run/netns/" + host), O_RDONLY);
+        const bool entered = home >= 0 && there >= 0 && ::setns(there, CLONE_NEWNET) == 0;
+        if (entered) {
+            work();
+            ::setns(home, CLONE_NEWNET);
+        }
+        ::close(home);
+        ::close(there);
+        return entered;
+    }
+};
+
+} // namespace
 
 // The chat window in this process, reached through the component by name.
 // The window is opened towards this machine's loopback address, so its own
@@ -63,32 +114,28 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void peerTextIsShownAsPlainCharacters()
+    // Peer text is shown as plain characters on lines of at most 1024. A
+    // typed line goes out in the code page, one datagram per 65,507
+    // characters: the chat's own datagrams come back to it, a line each.
+    void textIsShownPlainAndSentInTheCodePage()
     {
         openAndAwaitGreeting();
         const QList<QByteArray> sent{"<b>bold</b> &amp;", "one\r\ntwo\tthree\x1b[31m\x7f", QByteArray("\0\x85", 2),
                                      QByteArray(65507, 'x')};
         for (const QByteArray& datagram : sent)
             QCOMPARE(peerSends(datagram), datagram.size());
-        // A very long message goes on lines of 1024 characters.
         const QStringList longMessage = QStringList(63, QString(1024, u'x')) << QString(65507 - 63 * 1024, u'x');
-        QTRY_COMPARE(remoteLines().mid(3), QStringList({"<b>bold</b> &amp;",
-                                                        "one\u240D\u240Atwo\u2409three\u241B[31m\u2421",
-                                                        "\u2400\uFFFD"}) + longMessage);
-    }
+        QStringList shown = QStringList({"<b>bold</b> &amp;", "one\u240D\u240Atwo\u2409three\u241B[31m\u2421",
+                                         "\u2400\uFFFD"}) + longMessage;
+        QTRY_COMPARE(remoteLines().mid(3), shown);
 
-    // A line goes out in the code page, one datagram per 65,507 characters:
-    // the chat's own datagrams come back to it, a message per datagram.
-    void sentLinesGoOutInTheCodePage()
-    {
-        openAndAwaitGreeting();
         for (const QString& line : {QStringLiteral("Ahoy café, 5€ ✓"), QString(), QString(70000, u'z')})
             typeAndSend(line);
         const QString latin1 = QStringLiteral("Ahoy café, 5? ?");
         QCOMPARE(localLines().mid(2, 2), QStringList({latin1, ""}));
-        const QStringList firstDatagram = QStringList(63, QString(1024, u'z')) << QString(995, u'z');
-        const QStringList secondDatagram = QStringList(4, QString(1024, u'z')) << QString(397, u'z');
-        QTRY_COMPARE(remoteLines().mid(3), QStringList({latin1, ""}) + firstDatagram + secondDatagram);
+        shown << latin1 << "" << QStringList(63, QString(1024, u'z')) << QString(995, u'z')
+              << QStringList(4, QString(1024, u'z')) << QString(397, u'z');
+        QTRY_COMPARE(remoteLines().mid(3), shown);
     }
 
     // An area holds at most 512 Ki characters and 10,000 lines, the newest.
@@ -173,6 +220,48 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(m_toolkit.prompts.size(), 2);
         QCOMPARE(localLines(), QStringList({"Local", ""}) + (lineShown ? QStringList{"nobody hears this"} : QStringList()));
+    }
+
+    // Between two hosts, the chat on one and a raw peer on the other, the
+    // exact datagrams both ways in the code page: greeting, a line, and the
+    // leave notice after an error and on CloseChat. The socket binds on the
+    // first send; a window closed by an error hears nothing until its next
+    // line greets again.
+    void datagramsBetweenTwoHosts()
+    {
+        if (geteuid() != 0)
+            QSKIP("network namespaces need root");
+        const Hosts hosts;
+        QVERIFY2(hosts.create(), "could not set up the two network namespaces");
+        QUdpSocket peer;
+        bool bound = false;
+        QVERIFY(Hosts::on(hosts.b, [&] { bound = peer.bind(QHostAddress(QStringLiteral("10.77.0.2")), 6432); }));
+        QVERIFY(bound);
+        QList<QByteArray> heard;
+        connect(&peer, &QUdpSocket::readyRead, this, [&] {
+            while (peer.hasPendingDatagrams())
+                heard << peer.receiveDatagram().data();
+        });
+        const auto onA = [&](auto work) { return Hosts::on(hosts.a, work); };
+
+        QVERIFY(onA([&] { openChat(QStringLiteral("6432"), QStringLiteral("10.77.0.2")); }));
+        QVERIFY(onA([&] { typeAndSend(QStringLiteral("Gr\u00fc\u00df 5\u20ac")); }));
+        QTRY_COMPARE(heard, QList<QByteArray>({"10.77.0.1", "Gr\xfc\xdf 5?"}));
+        QVERIFY(onA([&] {
+            QMetaObject::invokeMethod(chat()->findChild<QObject*>(QStringLiteral("Winsock1")), "Error",
+                                      Q_ARG(short, 10054), Q_ARG(QString, QStringLiteral("reset")));
+        }));
+        QCOMPARE(m_toolkit.prompts, QStringList{"Error #10054: reset\r\nClosing Connection"});
+        QTRY_COMPARE(heard.mid(2), QList<QByteArray>{"10.77.0.1 Disconnected"});
+        peer.writeDatagram("lost", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        QTest::qWait(100);
+        QVERIFY(onA([&] { typeAndSend(QStringLiteral("back")); }));
+        QTRY_COMPARE(heard.mid(3), QList<QByteArray>({"10.77.0.1", "back"}));
+        peer.writeDatagram("caf\xe9", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "caf\u00e9"}));
+        QVERIFY(onA([&] { QMetaObject::invokeMethod(m_component, "CloseChat"); }));
+        QTRY_COMPARE(heard.mid(5), QList<QByteArray>{"10.77.0.1 Disconnected"});
+        QCOMPARE(m_toolkit.prompts.size(), 1);
     }
 };
 

@@ -49,8 +49,7 @@ private slots:
     void wholeMatch_data();
     void wholeMatch();
     void batchedShotsAndGarbageAreHandledOnceInOrder();
-    void secondReadyChangesNothingAndVanishingPeerResets();
-    void hitThatAnswersNoShotMarksLastShotTile();
+    void strayHitSecondReadyAndVanishingPeer();
     void shotsOutsideTurnAreRefused();
 };
 
@@ -195,10 +194,19 @@ void MatchTest::batchedShotsAndGarbageAreHandledOnceInOrder()
     QVERIFY(pair->host->bPlacing && !pair->host->bOppReady && !pair->host->bGameOn);
 }
 
-void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
+void MatchTest::strayHitSecondReadyAndVanishingPeer()
 {
     auto pair = joinRawPeer();
     QVERIFY(pair);
+    // A hit that answers no shot marks the last shot's tile, counted once
+    // however often it comes.
+    pair->peer.write(le(-5) + le(-5));
+    QTRY_COMPARE_WITH_TIMEOUT(pair->host.journal.size(), 2, Wait);
+    QCOMPARE(pair->host.journal.first(), QString("sound hit"));
+    QCOMPARE(pair->host->butEnemyTile[0]->color(), TileButton::Red);
+    QCOMPARE(pair->host->butEnemyTile[0]->text(), QString("X"));
+    QCOMPARE(pair->host->iHitCount, short(1));
+
     toolkit->nextDraw = 0.75f;
     pair->host->butReady_Click();
     QCOMPARE(receive(pair->peer, 2), le(-1));
@@ -219,21 +227,6 @@ void MatchTest::secondReadyChangesNothingAndVanishingPeerResets()
     QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
     QTRY_COMPARE_WITH_TIMEOUT(pair->host->editStatus->lines(), QStringList{"New Game..."}, Wait);
     QVERIFY(!pair->host->bGameOn && !pair->host->bConnected && pair->host->butReady->isEnabled());
-}
-
-void MatchTest::hitThatAnswersNoShotMarksLastShotTile()
-{
-    auto pair = joinRawPeer();
-    QVERIFY(pair);
-    pair->peer.write(le(-5));
-    QTRY_COMPARE_WITH_TIMEOUT(pair->host->butEnemyTile[0]->color(), TileButton::Red, Wait);
-    QCOMPARE(pair->host->butEnemyTile[0]->text(), QString("X"));
-    QCOMPARE(pair->host->iHitCount, short(1));
-    QCOMPARE(pair->host.journal, QStringList({"sound hit"}));
-    // The same square reported again is not counted twice.
-    pair->peer.write(le(-5));
-    QTRY_COMPARE_WITH_TIMEOUT(pair->host.journal.size(), 2, Wait);
-    QCOMPARE(pair->host->iHitCount, short(1));
 }
 
 void MatchTest::shotsOutsideTurnAreRefused()

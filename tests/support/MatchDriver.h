@@ -71,12 +71,10 @@ inline bool fire(GameWindow& shooter, GameWindow& target, short square)
     return QTest::qWaitFor([&] { return target->bMyTurn && shooter->bCanShoot; }, Wait);
 }
 
+// The two bytes of a value on the wire, least significant first.
 inline QByteArray le(qint16 value)
 {
-    const quint16 bits = quint16(value);
-    QByteArray bytes;
-    bytes.append(char(bits & 0xFF)).append(char(bits >> 8));
-    return bytes;
+    return QByteArray(1, char(quint16(value) & 0xFF)) + char(quint16(value) >> 8);
 }
 
 } // namespace MatchDriver

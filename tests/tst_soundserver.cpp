@@ -5,16 +5,9 @@
 #include "WaveFile.h"
 #include "WavePlayer.h"
 
-#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
 #include <QWidget>
 
 #include <signal.h>

@@ -15,12 +15,12 @@ using namespace Robot;
 
 namespace {
 
+// A hosting robot that shoots without delay, its lines collected.
 struct RunningRobot {
-    RobotSession session;
+    RobotSession session{{.host = true, .address = QStringLiteral("127.0.0.1"), .delayMs = 0, .seed = 3}};
     QStringList lines;
 
-    explicit RunningRobot(RobotSettings settings)
-        : session(settings)
+    RunningRobot()
     {
         QObject::connect(&session, &RobotSession::event, &session, [this](const QString& line) { lines << line; });
         session.start();
@@ -40,11 +40,6 @@ struct RunningRobot {
     }
 };
 
-RobotSettings settings(bool host)
-{
-    return {.host = host, .address = QStringLiteral("127.0.0.1"), .wait = true, .delayMs = 0, .seed = 3};
-}
-
 QByteArray readFor(QTcpSocket& peer, int count)
 {
     QByteArray bytes;
@@ -62,7 +57,7 @@ class RobotTest : public QObject {
 private slots:
     void survivesFaultyPeersAndWaitsAgain()
     {
-        RunningRobot robot(settings(true));
+        RunningRobot robot;
         QVERIFY(robot.said(QStringLiteral("listening on 6431")));
 
         QTcpSocket peer;
@@ -105,7 +100,7 @@ private slots:
     // robot's address, here its own machine, and must meet no error there.
     void playsTheGameWindowTruthfully()
     {
-        RunningRobot robot(settings(true));
+        RunningRobot robot;
         QVERIFY(robot.said(QStringLiteral("listening on 6431")));
         frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
         game.editIP->setText(QStringLiteral("127.0.0.1"));

@@ -72,10 +72,8 @@ private slots:
         game->ShowNotice("Please select a ship to position");
         game->ShowNotice("You Win!");
         const auto shownBoxes = [] {
-            QList<QWidget*> boxes;
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                if (widget->objectName() == "frmMsgBox" && widget->isVisible())
-                    boxes << widget;
+            QList<QWidget*> boxes = QApplication::topLevelWidgets();
+            boxes.removeIf([](QWidget* widget) { return widget->objectName() != "frmMsgBox" || !widget->isVisible(); });
             return boxes;
         };
         QTRY_COMPARE(shownBoxes().size(), 1);

@@ -15,12 +15,12 @@ using namespace Robot;
 
 namespace {
 
+// A hosting robot that shoots without delay, its lines collected.
 struct RunningRobot {
-    RobotSession session;
+    RobotSession session{{.host = true, .address = QStringLiteral("127.0.0.1"), .delayMs = 0, .seed = 3}};
     QStringList lines;
 
-    explicit RunningRobot(RobotSettings settings)
-        : session(settings)
+    RunningRobot()
     {
         QObject::connect(&session, &RobotSession::event, &session, [this](const QString& line) { lines << line; });
         session.start();
@@ -40,17 +40,6 @@ struct RunningRobot {
     }
 };
 
-RobotSettings settings(bool host)
-{
-    RobotSettings s;
-    s.host = host;
-    s.address = QStringLiteral("127.0.0.1");
-    s.wait = true;
-    s.delayMs = 0;
-    s.seed = 3;
-    return s;
-}
-
 QByteArray readFor(QTcpSocket& peer, int count)
 {
     QByteArray bytes;
@@ -63,116 +52,87 @@ QByteArray readFor(QTcpSocket& peer, int count)
 
 class RobotTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<ScriptedToolkit> toolkit;
+    ScriptedToolkit toolkit;
 
 private slots:
-    void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
-    void cleanup() { toolkit.reset(); }
-
-    void survivesFaultyPeersAndWaitsAgain();
-    void playsTheGameWindow_data();
-    void playsTheGameWindow();
-};
-
-void RobotTest::survivesFaultyPeersAndWaitsAgain()
-{
-    RunningRobot robot(settings(true));
-    QVERIFY(robot.said(QStringLiteral("listening on 6431")));
-
-    QTcpSocket peer;
-    peer.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
-    QVERIFY(peer.waitForConnected(Wait));
-    QCOMPARE(readFor(peer, 2), le(-1));
-
-    // A second guest finds no listener while a match stands.
-    QTcpSocket second;
-    second.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
-    QVERIFY(!second.waitForConnected(Wait));
-    QCOMPARE(second.error(), QAbstractSocket::ConnectionRefusedError);
-
-    // Garbage, an answer to no shot, and a shot split in two halves: only
-    // the shot is answered, once and truthfully.
-    const short square = robot.fleet().first();
-    peer.write(le(-2) + le(-8) + le(-32768) + le(100) + le(32767) + le(-5) + le(square).left(1));
-    QVERIFY(robot.said(QStringLiteral("unexpected -5")));
-    peer.write(le(square).mid(1));
-    QCOMPARE(readFor(peer, 2), le(-5));
-    for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
-        QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
-    QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
-
-    // A peer that vanishes ends the match; the robot listens again and plays
-    // the next guest.
-    peer.abort();
-    QVERIFY(robot.said(QStringLiteral("closed")));
-    QVERIFY(robot.said(QStringLiteral("listening on 6431"), 2));
-    QTcpSocket next;
-    next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
-    QVERIFY(next.waitForConnected(Wait));
-    QCOMPARE(readFor(next, 2), le(-1));
-    QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned, 0 shots, 5 garbage")));
-}
-
-void RobotTest::playsTheGameWindow_data()
-{
-    QTest::addColumn<bool>("robotHosts");
-    QTest::newRow("robot hosts, game wins") << true;
-    QTest::newRow("game hosts, robot wins") << false;
-}
-
-// The game fires at the robot's ships when it is to win and at water when
-// the robot is; both sides must agree on every answer and end the match.
-void RobotTest::playsTheGameWindow()
-{
-    QFETCH(bool, robotHosts);
-    // The real control library: the chat window opens towards the robot's
-    // address, here its own machine, and must meet no error there.
-    auto game = std::make_unique<frmMain>(std::make_unique<RecordingWavePlayer>(),
-                                          QStringList{QCoreApplication::applicationDirPath()});
-    if (!robotHosts)
-        game->butReceive_Click();
-    RunningRobot robot(settings(robotHosts));
-    if (robotHosts) {
+    void survivesFaultyPeersAndWaitsAgain()
+    {
+        RunningRobot robot;
         QVERIFY(robot.said(QStringLiteral("listening on 6431")));
-        game->editIP->setText(QStringLiteral("127.0.0.1"));
-        game->butConnect_Click();
-    }
-    QVERIFY(QTest::qWaitFor([&] { return game->bConnected && game->bOppReady; }, Wait));
-    placeFleet(*game);
-    game->butReady_Click();
 
-    const QList<short> robotFleet = robot.fleet();
-    QList<short> targets;
-    for (short square = 0; square < 100; ++square) {
-        if (robotFleet.contains(square) == robotHosts)
-            targets << square;
-    }
-    const QString end = robotHosts ? QStringLiteral("lost") : QStringLiteral("won");
-    auto over = [&] { return robot.lines.contains(end) || game->iHitCount == Robot::FleetSquares; };
-    for (int fired = 0; !over(); ++fired) {
-        QVERIFY(QTest::qWaitFor([&] {
-            return over() || (game->bGameOn && game->bMyTurn && game->bCanShoot);
-        }, Wait));
-        if (over())
-            break;
-        // Every answer so far was true.
-        QCOMPARE(game->iHitCount, robotHosts ? fired : 0);
-        QVERIFY(!targets.isEmpty());
-        game->butEnemyTile_Click(targets.takeFirst());
-    }
-    QVERIFY(robot.said(end));
-    QVERIFY(robot.said(QStringLiteral("closed")));
-    QVERIFY(QTest::qWaitFor([&] { return !game->bConnected && game->Winsock1->State() == Winsock::sckClosed; }, Wait));
-    QCOMPARE(toolkit->prompts, QStringList{QStringLiteral("Disconnected")});
+        QTcpSocket peer;
+        peer.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+        QVERIFY(peer.waitForConnected(Wait));
+        QCOMPARE(readFor(peer, 2), le(-1));
 
-    // What the robot heard about its own shots is what the game's fleet is.
-    const QList<short> gameFleet = allShipSquares();
-    for (const QString& line : robot.lines) {
-        const QStringList words = line.split(u' ');
-        if (words.size() == 2 && (words[0] == u"hit" || words[0] == u"miss"))
-            QCOMPARE(gameFleet.contains(words[1].toShort()), words[0] == u"hit");
+        // A second guest finds no listener while a match stands.
+        QTcpSocket second;
+        second.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+        QVERIFY(!second.waitForConnected(Wait));
+        QCOMPARE(second.error(), QAbstractSocket::ConnectionRefusedError);
+
+        // Garbage, an answer to no shot, and a shot split in two halves: only
+        // the shot is answered, once and truthfully.
+        const short square = robot.fleet().first();
+        peer.write(le(-2) + le(-8) + le(-32768) + le(100) + le(32767) + le(-5) + le(square).left(1));
+        QVERIFY(robot.said(QStringLiteral("unexpected -5")));
+        peer.write(le(square).mid(1));
+        QCOMPARE(readFor(peer, 2), le(-5));
+        for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
+            QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
+        QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
+
+        // A peer that vanishes ends the match; the robot listens again and plays
+        // the next guest.
+        peer.abort();
+        QVERIFY(robot.said(QStringLiteral("closed")));
+        QVERIFY(robot.said(QStringLiteral("listening on 6431"), 2));
+        QTcpSocket next;
+        next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+        QVERIFY(next.waitForConnected(Wait));
+        QCOMPARE(readFor(next, 2), le(-1));
+        QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned, 0 shots, 5 garbage")));
     }
-}
+
+    // The game joins and fires at every square in turn, so the robot answers
+    // hits and misses alike; both sides must agree on every answer and end the
+    // match. The window's real control library opens its chat towards the
+    // robot's address, here its own machine, and must meet no error there.
+    void playsTheGameWindowTruthfully()
+    {
+        RunningRobot robot;
+        QVERIFY(robot.said(QStringLiteral("listening on 6431")));
+        frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
+        game.editIP->setText(QStringLiteral("127.0.0.1"));
+        game.butConnect_Click();
+        QVERIFY(QTest::qWaitFor([&] { return game.bConnected && game.bOppReady; }, Wait));
+        placeFleet(game);
+        game.butReady_Click();
+
+        const QList<short> robotFleet = robot.fleet();
+        const auto hitsBefore = [&](short square) {
+            return int(std::count_if(robotFleet.begin(), robotFleet.end(), [&](short s) { return s < square; }));
+        };
+        auto over = [&] { return robot.lines.contains(QStringLiteral("won")) || robot.lines.contains(QStringLiteral("lost")); };
+        for (short square = 0; square < 100; ++square) {
+            QVERIFY(QTest::qWaitFor([&] { return over() || (game.bGameOn && game.bMyTurn && game.bCanShoot); }, Wait));
+            if (over())
+                break;
+            QCOMPARE(game.iHitCount, hitsBefore(square));
+            game.butEnemyTile_Click(square);
+        }
+        QVERIFY(robot.said(QStringLiteral("closed")));
+        QVERIFY(QTest::qWaitFor([&] { return !game.bConnected && game.Winsock1->State() == Winsock::sckClosed; }, Wait));
+        QCOMPARE(toolkit.prompts, QStringList{QStringLiteral("Disconnected")});
+
+        const QList<short> gameFleet = allShipSquares();
+        for (const QString& line : robot.lines) {
+            const QStringList words = line.split(u' ');
+            if (words.size() == 2 && (words[0] == u"hit" || words[0] == u"miss"))
+                QCOMPARE(gameFleet.contains(words[1].toShort()), words[0] == u"hit");
+        }
+    }
+};
 
 QTEST_MAIN(RobotTest)
 #include "tst_robot.moc"

@@ -14,80 +14,72 @@ using namespace MatchDriver;
 
 class SoundCuesTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<ScriptedToolkit> toolkit;
+    ScriptedToolkit toolkit;
 
-    // Connect, ready (host first), one hit by the host, one miss by the
-    // guest, then the guest starts a new game.
-    void playShortMatch(GameWindow& host, GameWindow& guest)
+private slots:
+    void eachEventAsksForItsSound_data()
     {
-        toolkit->nextDraw = 0.9f;
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<QStringList>("hostSounds");
+        QTest::addColumn<QStringList>("guestSounds");
+        QTest::newRow("on") << true
+                            << QStringList{"sound waitingconnect", "sound connect wait", "sound positionships",
+                                           "sound waitingopp", "sound yourturn", // ready first, then drawn to shoot
+                                           "sound fire", "sound hit",            // our shot and its answer
+                                           "sound fire wait", "sound missed wait", "sound yourturn", // theirs
+                                           "sound disconnected wait", "sound newgame"}
+                            << QStringList{"sound connect wait", "sound positionships", "sound oppready",
+                                           "sound fire wait", "sound hit wait", "sound yourturn",
+                                           "sound fire", "sound missed", "sound newgame"};
+        QTest::newRow("off") << false << QStringList() << QStringList();
+    }
+
+    // Connect, ready (host first), one hit by the host, one miss by the guest,
+    // then the guest starts a new game. Sound stays as it was through the reset;
+    // switched on, the next event is heard.
+    void eachEventAsksForItsSound()
+    {
+        QFETCH(bool, soundOn);
+        QFETCH(QStringList, hostSounds);
+        QFETCH(QStringList, guestSounds);
+        GameWindow host;
+        GameWindow guest;
+        if (!soundOn) {
+            host->mnuOptionsSound->trigger();
+            guest->mnuOptionsSound->trigger();
+        }
+        toolkit.nextDraw = 0.9f;
         QVERIFY(connectPair(host, guest));
         QVERIFY(startMatch(host, guest));
         QVERIFY(fire(host, guest, 0));
         QVERIFY(fire(guest, host, 99));
         guest->mnuFileNew_Click();
         QTRY_VERIFY_WITH_TIMEOUT(!host->bConnected, Wait);
+        const auto sounds = [](const GameWindow& side) { return side.journal.filter(QRegularExpression("^sound ")); };
+        QCOMPARE(sounds(host), hostSounds);
+        QCOMPARE(sounds(guest), guestSounds);
+
+        if (!soundOn)
+            host->mnuOptionsSound->trigger();
+        host->butReceive_Click();
+        QCOMPARE(sounds(host).mid(hostSounds.size()), QStringList{"sound waitingconnect"});
     }
-    static QStringList sounds(const GameWindow& side) { return side.journal.filter(QRegularExpression("^sound ")); }
 
-private slots:
-    void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
-    void cleanup() { toolkit.reset(); }
-
-    void eachEventAsksForItsSound();
-    void soundOffAsksForNothing();
-    void theCurrentFolderComesFirst();
+    // Sounds missing from the current folder come from where the game is installed.
+    void theCurrentFolderComesFirst()
+    {
+        const auto back = qScopeGuard([from = QDir::currentPath()] { QDir::setCurrent(from); });
+        QTemporaryDir here;
+        QVERIFY(QDir::setCurrent(here.path()) && QDir().mkdir(QStringLiteral("sounds")));
+        QVERIFY(QFile(QStringLiteral("sounds/hit.wav")).open(QIODevice::WriteOnly));
+        GameWindow game;
+        game.sound->files.clear();
+        game->PlaySound(QStringLiteral("hit"), true);
+        game->PlaySound(QStringLiteral("fire"), false);
+        QCOMPARE(game.sound->files,
+                 (QStringList{"sounds/hit.wav", QCoreApplication::applicationDirPath() + "/sounds/fire.wav"}));
+    }
 };
-
-void SoundCuesTest::eachEventAsksForItsSound()
-{
-    GameWindow host;
-    GameWindow guest;
-    playShortMatch(host, guest);
-    QCOMPARE(sounds(host), QStringList({
-                               "sound waitingconnect", "sound connect wait", "sound positionships",
-                               "sound waitingopp", "sound yourturn",      // ready first, then drawn to shoot
-                               "sound fire", "sound hit",                 // our shot and its answer
-                               "sound fire wait", "sound missed wait", "sound yourturn",  // theirs
-                               "sound disconnected wait", "sound newgame",
-                           }));
-    QCOMPARE(sounds(guest), QStringList({
-                                "sound connect wait", "sound positionships",
-                                "sound oppready",
-                                "sound fire wait", "sound hit wait", "sound yourturn",
-                                "sound fire", "sound missed",
-                                "sound newgame",
-                            }));
-}
-
-void SoundCuesTest::soundOffAsksForNothing()
-{
-    GameWindow host;
-    GameWindow guest;
-    host->mnuOptionsSound->trigger();
-    guest->mnuOptionsSound->trigger();
-    playShortMatch(host, guest);
-    QCOMPARE(host.sound->requests.size() + guest.sound->requests.size(), 0);
-    // Sound stays off through the reset; switched on, the next event is heard.
-    host->mnuOptionsSound->trigger();
-    host->butReceive_Click();
-    QCOMPARE(host.sound->names(), QStringList{"waitingconnect"});
-}
-
-// Sounds missing from the current folder come from where the game is installed.
-void SoundCuesTest::theCurrentFolderComesFirst()
-{
-    const auto back = qScopeGuard([from = QDir::currentPath()] { QDir::setCurrent(from); });
-    QTemporaryDir here;
-    QVERIFY(QDir::setCurrent(here.path()) && QDir().mkdir(QStringLiteral("sounds")));
-    QVERIFY(QFile(QStringLiteral("sounds/hit.wav")).open(QIODevice::WriteOnly));
-    GameWindow game;
-    game.sound->files.clear();
-    game->PlaySound(QStringLiteral("hit"), true);
-    game->PlaySound(QStringLiteral("fire"), false);
-    QCOMPARE(game.sound->files,
-             (QStringList{"sounds/hit.wav", QCoreApplication::applicationDirPath() + "/sounds/fire.wav"}));
-}
 
 QTEST_MAIN(SoundCuesTest)
 #include "tst_soundcues.moc"

@@ -9,12 +9,7 @@
 class FakeControls : public QWidget {
     Q_OBJECT
 public:
-    explicit FakeControls(QStringList* journal, QWidget* parent = nullptr)
-        : QWidget(parent)
-        , m_journal(journal)
-    {
-        hide();
-    }
+    explicit FakeControls(QStringList* journal, QWidget* parent = nullptr) : QWidget(parent), m_journal(journal) { hide(); }
 
     Q_INVOKABLE void MsgBox(const QString& Message) { *m_journal << QStringLiteral("MsgBox ") + Message; }
     Q_INVOKABLE void OpenChat(const QString& RemoteIP, const QString& RemotePort)

@@ -15,7 +15,6 @@
 struct GameWindow {
     QStringList journal;
     RecordingWavePlayer* sound = nullptr;
-    FakeControls* controls = nullptr;
     std::unique_ptr<frmMain> window;
 
     // The toolkit backend must already be scripted: without a control
@@ -26,8 +25,7 @@ struct GameWindow {
         sound = player.get();
         window = std::make_unique<frmMain>(std::move(player), QStringList{});
         QCoreApplication::processEvents();
-        controls = new FakeControls(&journal, window.get());
-        window->QvControls1 = controls;
+        window->QvControls1 = new FakeControls(&journal, window.get());
         journal.clear();
         sound->requests.clear();
     }

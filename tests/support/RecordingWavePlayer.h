@@ -11,10 +11,7 @@
 // "sound <name> wait" in the order of everything else written there.
 class RecordingWavePlayer final : public WavePlayer {
 public:
-    explicit RecordingWavePlayer(QStringList* journal = nullptr)
-        : m_journal(journal)
-    {
-    }
+    explicit RecordingWavePlayer(QStringList* journal = nullptr) : m_journal(journal) {}
 
     struct Request {
         QString name;

@@ -2,16 +2,6 @@
 
 #include "EventGate.h"
 
-ScriptedToolkit::ScriptedToolkit()
-{
-    Toolkit::setBackend(this);
-}
-
-ScriptedToolkit::~ScriptedToolkit()
-{
-    Toolkit::setBackend(nullptr);
-}
-
 int ScriptedToolkit::messageBox(const QString& prompt, int buttonSet, const QString& title)
 {
     prompts << prompt;
@@ -25,14 +15,4 @@ int ScriptedToolkit::messageBox(const QString& prompt, int buttonSet, const QStr
     if (buttonSet == Toolkit::vbYesNo)
         return Toolkit::vbNo;
     return buttonSet == Toolkit::vbOKCancel ? Toolkit::vbCancel : Toolkit::vbOK;
-}
-
-float ScriptedToolkit::random()
-{
-    if (nextDraw) {
-        const float draw = *nextDraw;
-        nextDraw.reset();
-        return draw;
-    }
-    return 0.25f;
 }

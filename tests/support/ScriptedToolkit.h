@@ -7,14 +7,15 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 // Answers message boxes from a queue, records what was asked, counts beeps
 // and fixes the next random draw. Installed for the whole process while it
 // lives.
 class ScriptedToolkit final : public Toolkit::Backend {
 public:
-    ScriptedToolkit();
-    ~ScriptedToolkit() override;
+    ScriptedToolkit() { Toolkit::setBackend(this); }
+    ~ScriptedToolkit() override { Toolkit::setBackend(nullptr); }
 
     // Answers for the next boxes, in order; an empty queue answers OK for an
     // OK box and No or Cancel for a question.
@@ -32,5 +33,5 @@ public:
     int messageBox(const QString& prompt, int buttons, const QString& title) override;
     void beep() override { ++beeps; }
     void randomize() override { ++seeds; }
-    float random() override;
+    float random() override { return std::exchange(nextDraw, std::nullopt).value_or(0.25f); }
 };

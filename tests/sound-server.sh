@@ -55,7 +55,7 @@ start)
     waitfor "the PulseAudio front end" pactl info
     # Right after it answers, the front end may still refuse modules.
     waitfor "the null sink" pactl load-module module-null-sink sink_name=ossaria-null
-    pactl set-default-sink ossaria-null
+    waitfor "the default sink" pactl set-default-sink ossaria-null
     # The session manager takes the sink as default once it is in charge.
     waitfor "the session manager" sh -c 'pactl info | grep -q "Default Sink: ossaria-null"'
     ;;

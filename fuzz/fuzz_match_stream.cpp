@@ -97,7 +97,7 @@ bool othersUnchanged(const Observed& before, const Observed& after, int changed)
 
 QString lastLine()
 {
-    return session->window->editStatus->document()->lastBlock().text();
+    return session->window->editStatus->lastLine();
 }
 
 // The effect that value v must have had, or a description of what is wrong.

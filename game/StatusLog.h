@@ -27,6 +27,7 @@ public:
     // The whole text becomes text, one line per line break in it.
     void replace(const QString& text);
     QStringList lines() const;
+    QString lastLine() const { return m_lines.empty() ? QString() : m_lines.back(); }
 
     void selectAll();
     QString selectedText() const;

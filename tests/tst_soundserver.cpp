@@ -15,6 +15,17 @@
 
 namespace {
 
+// AddressSanitizer keeps freed memory aside to catch its later use, so there
+// resident memory says nothing about what the player holds; the ordinary
+// build checks it.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool freedMemoryIsKept = true;
+#elif defined(__has_feature)
+constexpr bool freedMemoryIsKept = __has_feature(address_sanitizer);
+#else
+constexpr bool freedMemoryIsKept = false;
+#endif
+
 // The files that the server is playing right now.
 QStringList playingFiles()
 {
@@ -83,7 +94,7 @@ private slots:
             player->play(m_short, false);
         player->play(m_long, false);
         const qint64 grown = residentBytes() - before;
-        QVERIFY2(grown < 4 << 20, QByteArray::number(grown >> 10) + " KiB");
+        QVERIFY2(freedMemoryIsKept || grown < 4 << 20, QByteArray::number(grown >> 10) + " KiB");
         QTRY_COMPARE_WITH_TIMEOUT(playingFiles(), QStringList{m_long}, 3000);
     }
 

@@ -67,10 +67,10 @@ QString RobotSession::summary() const
 void RobotSession::listen()
 {
     if (m_server.listen(QHostAddress::AnyIPv4, GamePort)) {
-        emit event(QStringLiteral("listening on %1").arg(GamePort));
+        emit logged(QStringLiteral("listening on %1").arg(GamePort));
         return;
     }
-    emit event(QStringLiteral("error cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString()));
+    emit logged(QStringLiteral("error cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString()));
     // Between matches the port may be taken for a moment; at the start it
     // is a mistake that the user has to see.
     if (m_matches == 0) {
@@ -97,7 +97,7 @@ void RobotSession::onNewConnection()
 void RobotSession::join()
 {
     if (!m_joinAnnounced) {
-        emit event(QStringLiteral("connecting to ") + m_settings.address);
+        emit logged(QStringLiteral("connecting to ") + m_settings.address);
         m_joinAnnounced = true;
     }
     auto* socket = new QTcpSocket(this);
@@ -125,12 +125,12 @@ void RobotSession::join()
 void RobotSession::onJoinFailed(const QString& reason)
 {
     if (!m_settings.wait && m_matches == 0) {
-        emit event(QStringLiteral("error ") + reason);
+        emit logged(QStringLiteral("error ") + reason);
         emit finished(1);
         return;
     }
     if (!m_retrying) {
-        emit event(QStringLiteral("waiting for ") + m_settings.address);
+        emit logged(QStringLiteral("waiting for ") + m_settings.address);
         m_retrying = true;
     }
     m_retryTimer.start();
@@ -164,9 +164,9 @@ void RobotSession::beginMatch(QTcpSocket* socket)
     m_shotInFlight = -1;
     m_started = m_won = m_lost = false;
 
-    emit event(QStringLiteral("connected to ") + dotted(socket->peerAddress()));
+    emit logged(QStringLiteral("connected to ") + dotted(socket->peerAddress()));
     m_fleet = randomFleet(m_rng);
-    emit event(fleetLine(m_fleet.squares));
+    emit logged(fleetLine(m_fleet.squares));
     declareReady();
     // Bytes that came with the connection itself.
     if (m_socket == socket && socket->bytesAvailable() > 0)
@@ -200,13 +200,13 @@ void RobotSession::endConnection(const QString& why)
     socket->deleteLater();
     m_shotTimer.stop();
     if (!why.isEmpty())
-        emit event(QStringLiteral("error ") + why);
-    emit event(QStringLiteral("closed"));
+        emit logged(QStringLiteral("error ") + why);
+    emit logged(QStringLiteral("closed"));
     ++m_matches;
     m_wins += m_won;
     m_losses += m_lost;
     if (m_settings.games > 0 && m_matches >= m_settings.games) {
-        emit event(summary());
+        emit logged(summary());
         emit finished(0);
         return;
     }
@@ -238,7 +238,7 @@ void RobotSession::dispatch(qint16 value)
     }
     switch (value) {
     case msgReady:
-        emit event(QStringLiteral("opponent ready"));
+        emit logged(QStringLiteral("opponent ready"));
         bOppReady = true;
         opponentReady();
         sendComplete();
@@ -247,11 +247,11 @@ void RobotSession::dispatch(qint16 value)
     case msgEnemyTurn:
         // Only the host draws who shoots first.
         if (bHost) {
-            emit event(QStringLiteral("unexpected %1").arg(value));
+            emit logged(QStringLiteral("unexpected %1").arg(value));
             return;
         }
         bMyTurn = bCanShoot = value == msgYourTurn;
-        emit event(bMyTurn ? QStringLiteral("my turn") : QStringLiteral("their turn"));
+        emit logged(bMyTurn ? QStringLiteral("my turn") : QStringLiteral("their turn"));
         startGame();
         scheduleShot();
         return;
@@ -261,14 +261,14 @@ void RobotSession::dispatch(qint16 value)
         return;
     case msgYouLose:
         m_lost = true;
-        emit event(QStringLiteral("lost"));
+        emit logged(QStringLiteral("lost"));
         // The loser closes the connection; the winner waits for that.
         endConnection(QString());
         return;
     default:
         // Other codes, and values above the last square.
         ++m_garbage;
-        emit event(QStringLiteral("garbage %1").arg(value));
+        emit logged(QStringLiteral("garbage %1").arg(value));
         return;
     }
 }
@@ -277,7 +277,7 @@ void RobotSession::declareReady()
 {
     bReady = true;
     send(msgReady);
-    emit event(QStringLiteral("ready"));
+    emit logged(QStringLiteral("ready"));
     opponentReady();
 }
 
@@ -303,7 +303,7 @@ void RobotSession::startGame()
     bStartPending = false;
     if (!m_started) {
         m_started = true;
-        emit event(QStringLiteral("started"));
+        emit logged(QStringLiteral("started"));
     }
     if (!bHost)
         return;
@@ -311,11 +311,11 @@ void RobotSession::startGame()
     if (r < 0.5f) {
         bMyTurn = false;
         send(msgYourTurn);
-        emit event(QStringLiteral("their turn"));
+        emit logged(QStringLiteral("their turn"));
     } else {
         bMyTurn = true;
         send(msgEnemyTurn);
-        emit event(QStringLiteral("my turn"));
+        emit logged(QStringLiteral("my turn"));
         scheduleShot();
     }
 }
@@ -326,7 +326,7 @@ void RobotSession::receiveShot(int square)
 {
     const bool hit = m_fleet.squares.has(square);
     send(hit ? msgHit : msgMissed);
-    emit event(QStringLiteral("incoming %1 %2").arg(square).arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")));
+    emit logged(QStringLiteral("incoming %1 %2").arg(square).arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")));
     bCanShoot = true;
     bMyTurn = true;
     scheduleShot();
@@ -337,17 +337,17 @@ void RobotSession::receiveShot(int square)
 void RobotSession::applyShotResult(bool hit, qint16 code)
 {
     if (m_shotInFlight < 0) {
-        emit event(QStringLiteral("unexpected %1").arg(code));
+        emit logged(QStringLiteral("unexpected %1").arg(code));
         return;
     }
     const int square = std::exchange(m_shotInFlight, -1);
     m_board.squares[square] = hit ? Shot::Hit : Shot::Miss;
-    emit event(QStringLiteral("%1 %2").arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")).arg(square));
+    emit logged(QStringLiteral("%1 %2").arg(hit ? QStringLiteral("hit") : QStringLiteral("miss")).arg(square));
     bCanShoot = true;
     if (hit && ++iHitCount == FleetSquares) {
         m_won = true;
         send(msgYouLose);
-        emit event(QStringLiteral("won"));
+        emit logged(QStringLiteral("won"));
         return;
     }
     scheduleShot();
@@ -370,14 +370,14 @@ void RobotSession::fire()
         return;
     const int square = m_settings.strategy(m_board, m_rng);
     if (square < 0) {
-        emit event(QStringLiteral("no square left"));
+        emit logged(QStringLiteral("no square left"));
         return;
     }
     m_shotInFlight = square;
     bMyTurn = false;
     bCanShoot = false;
     ++m_shots;
-    emit event(QStringLiteral("fire %1").arg(square));
+    emit logged(QStringLiteral("fire %1").arg(square));
     send(qint16(square));
 }
 

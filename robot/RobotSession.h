@@ -41,7 +41,7 @@ public:
     QString summary() const;
 
 signals:
-    void event(const QString& line);
+    void logged(const QString& line);
     // The last match has ended (0), or the session could not go on (1).
     void finished(int exitCode);
 

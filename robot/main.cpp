@@ -163,7 +163,7 @@ int main(int argc, char* argv[])
                         .arg(parser.value(QStringLiteral("strategy"))));
 
     RobotSession session(settings);
-    QObject::connect(&session, &RobotSession::event, &printLine);
+    QObject::connect(&session, &RobotSession::logged, &printLine);
     QObject::connect(&session, &RobotSession::finished, &app, &QCoreApplication::exit,
                      Qt::QueuedConnection);
 

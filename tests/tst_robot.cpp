@@ -22,7 +22,7 @@ struct RunningRobot {
 
     RunningRobot()
     {
-        QObject::connect(&session, &RobotSession::event, &session, [this](const QString& line) { lines << line; });
+        QObject::connect(&session, &RobotSession::logged, &session, [this](const QString& line) { lines << line; });
         session.start();
     }
     bool said(const QString& line, int times = 1)

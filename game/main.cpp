@@ -1,3 +1,4 @@
+#include "FontConfigPreload.h"
 #include "GameStyle.h"
 #include "frmMain.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    FontConfigPreload fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ossaria"));
     QApplication::setApplicationVersion(QStringLiteral("1.2.2"));
@@ -15,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new GameStyle);
 
+    fonts.finish();
     frmMain window;
     QObject::connect(&window, &frmMain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();

@@ -151,7 +151,7 @@ Figures figures(std::vector<double> samples)
 void printRow(const std::string& label, const Figures& f, const std::vector<double>& baselineMedians,
               const char* unit)
 {
-    std::printf("%-34s %10.1f %10.1f %10.1f %s", label.c_str(), f.min, f.median, f.max, unit);
+    std::printf("%-44s %10.1f %10.1f %10.1f %s", label.c_str(), f.min, f.median, f.max, unit);
     for (const double baseline : baselineMedians)
         std::printf("  %6.2fx", baseline > 0 ? f.median / baseline : 0.0);
     std::printf("\n");

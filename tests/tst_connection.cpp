@@ -1,15 +1,9 @@
-// Hosting, joining, disconnecting and the Chat menu, through the window's
-// handlers over loopback.
+// Hosting, joining, disconnecting, Game > New and the Chat menu, through the
+// window's handlers over loopback.
 
-#include "GameWindow.h"
 #include "MatchDriver.h"
-#include "ScriptedToolkit.h"
-#include "StatusLog.h"
-#include "Winsock.h"
 
-#include <QPushButton>
 #include <QTcpServer>
-#include <QtTest>
 
 using namespace MatchDriver;
 
@@ -21,140 +15,156 @@ private slots:
     void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
     void cleanup() { toolkit.reset(); }
 
-    void receiveAndChatMenuFollowTheConnection();
-    void failedConnectIsReportedAfterTheClick_data();
-    void failedConnectIsReportedAfterTheClick();
-    void peerThatLeavesAtOnceIsStillNamed();
-    void disconnectAsksThenResetsBothSides();
+    // Receive on a port that is taken, or while connected, is reported and
+    // changes nothing; the Chat menu needs a connection.
+    void receiveAndChatMenuFollowTheConnection()
+    {
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 6431));
+        GameWindow host;
+        GameWindow guest;
+        toolkit->prompts.clear();
+        host->mnuChatOpen_Click();
+        QCOMPARE(toolkit->prompts, QStringList{"You need to be connected first!"});
+        host->mnuChatClose_Click();
+        QCOMPARE(host.journal, QStringList{"CloseChat"});
+        toolkit->prompts.clear();
+
+        // The port is taken by another program: reported, and not hosting.
+        host->butReceive_Click();
+        QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
+        QVERIFY(!host->bHost);
+        QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
+
+        squatter.close();
+        host->butReceive_Click();
+
+        guest->editIP->setText("127.0.0.1");
+        guest->butConnect_Click();
+        QTRY_VERIFY_WITH_TIMEOUT(host->bConnected && guest->bConnected, Wait);
+        QCOMPARE(guest.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
+        guest->mnuChatOpen_Click();
+        QCOMPARE(guest.journal.filter("OpenChat").size(), 2);
+        // Accepting ends listening: a third program finds nobody.
+        QTcpSocket third;
+        third.connectToHost(QHostAddress::LocalHost, 6431);
+        QVERIFY(!third.waitForConnected(Wait));
+        QCOMPARE(third.error(), QAbstractSocket::ConnectionRefusedError);
+
+        // Receive while connected: reported, and the connection stands.
+        toolkit->prompts.clear();
+        host->butReceive_Click();
+        QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
+        QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
+        QVERIFY(host->bConnected && host->bPlacing && guest->bConnected);
+    }
+
+    void failedConnectIsReportedAfterTheClick_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("refused") << "127.0.0.1" << "Error #10061: Connection is forcefully rejected";
+        QTest::newRow("failing at once") << "::1" << "Error #11001: Authoritative answer: Host not found";
+    }
+
+    // A connect refused by the peer, or one that fails at once, gives one box,
+    // after the click has returned.
+    void failedConnectIsReportedAfterTheClick()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, error);
+        GameWindow guest;
+        toolkit->prompts.clear();
+        guest->editIP->setText(address);
+        guest->butConnect_Click();
+        QCOMPARE(toolkit->prompts, QStringList{});
+        QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{error + "\r\nClosing Connection"}, Wait);
+        QTest::qWait(100);
+        QCOMPARE(toolkit->prompts.size(), 1);
+        QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
+        QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
+        QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
+    }
+
+    // The host learns of a guest that has already closed: it still names it, and
+    // opens the chat towards it, before the close is seen.
+    void peerThatLeavesAtOnceIsStillNamed()
+    {
+        GameWindow host;
+        toolkit->whileOpen = [&](const QString&) {
+            QTcpSocket guest;
+            guest.connectToHost(QHostAddress::LocalHost, 6431);
+            QVERIFY(guest.waitForConnected(Wait));
+            guest.abort();
+            QTest::qWait(200);
+        };
+        host->butReceive_Click();
+        QCOMPARE(Toolkit::MsgBox("wait"), int(Toolkit::vbOK));
+        toolkit->whileOpen = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
+        QCOMPARE(host.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
+        QTRY_COMPARE_WITH_TIMEOUT(host->editStatus->lines(), QStringList{"New Game..."}, Wait);
+    }
+
+    // Disconnect asks first, Game > New does not; either closes the
+    // connection and resets the game, and the peer sees the close: its box,
+    // "disconnected" to its end, the reset, and the chat left open.
+    void disconnectAndNewGameResetBothSides_data()
+    {
+        QTest::addColumn<bool>("viaDisconnect");
+        QTest::addColumn<QStringList>("sounds");
+        QTest::newRow("Disconnect") << true << QStringList{"sound disconnected wait", "sound newgame"};
+        QTest::newRow("Game > New") << false << QStringList{"sound newgame"};
+    }
+
+    void disconnectAndNewGameResetBothSides()
+    {
+        QFETCH(bool, viaDisconnect);
+        QFETCH(QStringList, sounds);
+        GameWindow host;
+        GameWindow guest;
+        QVERIFY(connectPair(host, guest));
+        toolkit->prompts.clear();
+        host.journal.clear();
+        guest.journal.clear();
+        host->iShotTile = 37;
+
+        if (viaDisconnect) {
+            toolkit->answers.enqueue(Toolkit::vbCancel);
+            host->butDisconnect_Click();
+            QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbOKCancel));
+            QVERIFY(host->bConnected && host.journal.isEmpty());
+            toolkit->answers.enqueue(Toolkit::vbOK);
+            host->butDisconnect_Click();
+            QCOMPARE(toolkit->prompts, QStringList(2, "Disconnect?"));
+        } else {
+            host->mnuFileNew->trigger();
+            QCOMPARE(toolkit->prompts, QStringList{});
+        }
+        QCOMPARE(host.journal, sounds);
+        QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
+        QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
+        QVERIFY(!host->bConnected && !host->bHost && !host->bPlacing && host->butReceive->isEnabled()
+                && host->butConnect->isEnabled());
+        QCOMPARE(host->iShotTile, short(37));
+
+        toolkit->prompts.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(guest->editStatus->lines(), QStringList{"New Game..."}, Wait);
+        QTest::qWait(150);
+        QCOMPARE(toolkit->prompts, QStringList{"Disconnected"});
+        QCOMPARE(guest.journal, (QStringList{"sound disconnected wait", "sound newgame"}));
+        QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
+        QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
+
+        // Without a connection, Disconnect still resets the game.
+        host.journal.clear();
+        host->editStatus->append("something");
+        toolkit->answers.enqueue(Toolkit::vbOK);
+        host->butDisconnect_Click();
+        QCOMPARE(host.journal, (QStringList{"sound disconnected wait", "sound newgame"}));
+        QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
+    }
 };
-
-// Receive on a port that is taken, or while connected, is reported and
-// changes nothing; the Chat menu needs a connection.
-void ConnectionTest::receiveAndChatMenuFollowTheConnection()
-{
-    QTcpServer squatter;
-    QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 6431));
-    GameWindow host;
-    GameWindow guest;
-    toolkit->prompts.clear();
-    host->mnuChatOpen_Click();
-    QCOMPARE(toolkit->prompts, QStringList{"You need to be connected first!"});
-    host->mnuChatClose_Click();
-    QCOMPARE(host.journal, QStringList{"CloseChat"});
-    toolkit->prompts.clear();
-
-    // The port is taken by another program: reported, and not hosting.
-    host->butReceive_Click();
-    QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
-    QVERIFY(!host->bHost);
-    QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
-
-    squatter.close();
-    host->butReceive_Click();
-
-    guest->editIP->setText("127.0.0.1");
-    guest->butConnect_Click();
-    QTRY_VERIFY_WITH_TIMEOUT(host->bConnected && guest->bConnected, Wait);
-    QCOMPARE(guest.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
-    guest->mnuChatOpen_Click();
-    QCOMPARE(guest.journal.filter("OpenChat").size(), 2);
-    // Accepting ends listening: a third program finds nobody.
-    QTcpSocket third;
-    third.connectToHost(QHostAddress::LocalHost, 6431);
-    QVERIFY(!third.waitForConnected(Wait));
-    QCOMPARE(third.error(), QAbstractSocket::ConnectionRefusedError);
-
-    // Receive while connected: reported, and the connection stands.
-    toolkit->prompts.clear();
-    host->butReceive_Click();
-    QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
-    QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
-    QVERIFY(host->bConnected && host->bPlacing && guest->bConnected);
-}
-
-void ConnectionTest::failedConnectIsReportedAfterTheClick_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("refused") << "127.0.0.1" << "Error #10061: Connection is forcefully rejected";
-    QTest::newRow("failing at once") << "::1" << "Error #11001: Authoritative answer: Host not found";
-}
-
-// A connect refused by the peer, or one that fails at once, gives one box,
-// after the click has returned.
-void ConnectionTest::failedConnectIsReportedAfterTheClick()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, error);
-    GameWindow guest;
-    toolkit->prompts.clear();
-    guest->editIP->setText(address);
-    guest->butConnect_Click();
-    QCOMPARE(toolkit->prompts, QStringList{});
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{error + "\r\nClosing Connection"}, Wait);
-    QTest::qWait(100);
-    QCOMPARE(toolkit->prompts.size(), 1);
-    QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-    QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
-    QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
-}
-
-// The host learns of a guest that has already closed: it still names it, and
-// opens the chat towards it, before the close is seen.
-void ConnectionTest::peerThatLeavesAtOnceIsStillNamed()
-{
-    GameWindow host;
-    toolkit->whileOpen = [&](const QString&) {
-        QTcpSocket guest;
-        guest.connectToHost(QHostAddress::LocalHost, 6431);
-        QVERIFY(guest.waitForConnected(Wait));
-        guest.abort();
-        QTest::qWait(200);
-    };
-    host->butReceive_Click();
-    QCOMPARE(Toolkit::MsgBox("wait"), int(Toolkit::vbOK));
-    toolkit->whileOpen = nullptr;
-    QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
-    QCOMPARE(host.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
-    QTRY_COMPARE_WITH_TIMEOUT(host->editStatus->lines(), QStringList{"New Game..."}, Wait);
-}
-
-void ConnectionTest::disconnectAsksThenResetsBothSides()
-{
-    GameWindow host;
-    GameWindow guest;
-    QVERIFY(connectPair(host, guest));
-    toolkit->prompts.clear();
-    host.journal.clear();
-
-    toolkit->answers.enqueue(Toolkit::vbCancel);
-    host->butDisconnect_Click();
-    QCOMPARE(toolkit->prompts, QStringList{"Disconnect?"});
-    QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbOKCancel));
-    QVERIFY(host->bConnected && host.journal.isEmpty());
-
-    const QStringList reset{"sound disconnected wait", "sound newgame"};
-    toolkit->answers.enqueue(Toolkit::vbOK);
-    host->butDisconnect_Click();
-    QCOMPARE(host.journal, reset);
-    QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
-    QVERIFY(!host->bConnected && host->butReceive->isEnabled());
-
-    // The guest sees the close: "disconnected" to its end, the box, the reset.
-    QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts.last(), QString("Disconnected"), Wait);
-    QTRY_VERIFY_WITH_TIMEOUT(!guest->bConnected && guest->butConnect->isEnabled(), Wait);
-    QCOMPARE(guest.journal.mid(guest.journal.size() - 2), reset);
-    QVERIFY(guest.journal.filter("CloseChat").isEmpty());
-    QCOMPARE(guest->editStatus->lines(), QStringList{"New Game..."});
-
-    // Without a connection, Disconnect still resets the game.
-    host.journal.clear();
-    host->editStatus->append("something");
-    toolkit->answers.enqueue(Toolkit::vbOK);
-    host->butDisconnect_Click();
-    QCOMPARE(host.journal, reset);
-    QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
-}
 
 QTEST_MAIN(ConnectionTest)
 #include "tst_connection.moc"

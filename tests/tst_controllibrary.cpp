@@ -2,16 +2,9 @@
 // program, created by name, called by name; missing or broken, it is named
 // once and the game goes on with its notices in the status log.
 
-#include "RecordingWavePlayer.h"
-#include "ScriptedToolkit.h"
-#include "StatusLog.h"
-#include "frmMain.h"
+#include "GameWindow.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLabel>
 #include <QTemporaryDir>
-#include <QtTest>
 
 class ControlLibraryTest : public QObject {
     Q_OBJECT

@@ -1,31 +1,17 @@
 // The main window as it opens, its seas on screen, from the keyboard, to
 // assistive technology and under a light and a dark theme, the exit question,
-// Game > New while a connection stands, menu shortcuts, and the status log.
+// menu shortcuts, and the status log.
 
 #include "EventGate.h"
-#include "GameWindow.h"
 #include "MatchDriver.h"
-#include "ScriptedToolkit.h"
-#include "StatusLog.h"
-#include "TileButton.h"
-#include "Winsock.h"
 
 #include <QAccessible>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QStyle>
-#include <QTest>
-#include <QTimer>
 
 #include <cmath>
 
@@ -53,14 +39,6 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<ScriptedToolkit> toolkit;
-
-    // Two windows joined over loopback; what start-up and joining asked is forgotten.
-    void connectWindows(GameWindow& host, GameWindow& guest)
-    {
-        QVERIFY(MatchDriver::connectPair(host, guest));
-        toolkit.reset();
-        toolkit = std::make_unique<ScriptedToolkit>();
-    }
 
 private slots:
     void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
@@ -242,7 +220,9 @@ private slots:
     {
         GameWindow host;
         GameWindow guest;
-        connectWindows(host, guest);
+        QVERIFY(MatchDriver::connectPair(host, guest));
+        toolkit.reset();
+        toolkit = std::make_unique<ScriptedToolkit>();
         guest->show();
         QSignalSpy closed(guest.window.get(), &frmMain::closed);
         toolkit->whileOpen = [&](const QString&) {
@@ -278,30 +258,6 @@ private slots:
         QCOMPARE(closed.count(), 1);
         QCOMPARE(guest->editStatus->lines().last(), QStringLiteral("Closing connection..."));
         QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-    }
-
-    void gameNewDuringAConnectionResetsBothSides()
-    {
-        GameWindow host;
-        GameWindow guest;
-        connectWindows(host, guest);
-        guest->iShotTile = 37;
-
-        guest->mnuFileNew->trigger();
-        QCOMPARE(toolkit->prompts, QStringList{});
-        QCOMPARE(guest->editStatus->lines(), QStringList{QStringLiteral("New Game...")});
-        QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-        QVERIFY(!guest->bConnected && !guest->bPlacing && guest->butConnect->isEnabled()
-                && guest->butReceive->isEnabled());
-        QCOMPARE(guest->iShotTile, short(37));
-
-        QTRY_COMPARE(host->editStatus->lines(), QStringList{QStringLiteral("New Game...")});
-        QTest::qWait(150);
-        QCOMPARE(toolkit->prompts, QStringList{QStringLiteral("Disconnected")});
-        QCOMPARE(host.journal.filter(QStringLiteral("disconnected")),
-                 QStringList{QStringLiteral("sound disconnected wait")});
-        QVERIFY(!host->bConnected && !host->bHost);
-        QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
     }
 
     // A click selects the line under it; the context menu offers Copy and

@@ -1,14 +1,7 @@
 // Placing the fleet on the Home Sea, declaring it ready and resetting it,
 // driven through the window's handlers with placement open.
 
-#include "GameWindow.h"
 #include "MatchDriver.h"
-#include "ScriptedToolkit.h"
-#include "TileButton.h"
-
-#include <QPushButton>
-#include <QRadioButton>
-#include <QtTest>
 
 using MatchDriver::placeFleet;
 

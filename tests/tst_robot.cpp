@@ -2,13 +2,7 @@
 // against the game's own window, with the robot hosting and joining.
 
 #include "MatchDriver.h"
-#include "RecordingWavePlayer.h"
 #include "RobotSession.h"
-#include "ScriptedToolkit.h"
-#include "Winsock.h"
-
-#include <QTcpSocket>
-#include <QtTest>
 
 using namespace MatchDriver;
 using namespace Robot;
@@ -40,14 +34,6 @@ struct RunningRobot {
     }
 };
 
-QByteArray readFor(QTcpSocket& peer, int count)
-{
-    QByteArray bytes;
-    if (QTest::qWaitFor([&] { return (bytes += peer.readAll()).size() >= count; }, Wait))
-        QTest::qWait(100);
-    return bytes + peer.readAll();
-}
-
 } // namespace
 
 class RobotTest : public QObject {
@@ -63,7 +49,7 @@ private slots:
         QTcpSocket peer;
         peer.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(peer.waitForConnected(Wait));
-        QCOMPARE(readFor(peer, 2), le(-1));
+        QCOMPARE(receive(peer, 2), le(-1));
 
         // A second guest finds no listener while a match stands.
         QTcpSocket second;
@@ -77,7 +63,7 @@ private slots:
         peer.write(le(-2) + le(-8) + le(-32768) + le(100) + le(32767) + le(-5) + le(square).left(1));
         QVERIFY(robot.said(QStringLiteral("unexpected -5")));
         peer.write(le(square).mid(1));
-        QCOMPARE(readFor(peer, 2), le(-5));
+        QCOMPARE(receive(peer, 2), le(-5));
         for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
             QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
         QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
@@ -90,7 +76,7 @@ private slots:
         QTcpSocket next;
         next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(next.waitForConnected(Wait));
-        QCOMPARE(readFor(next, 2), le(-1));
+        QCOMPARE(receive(next, 2), le(-1));
         QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned, 0 shots, 5 garbage")));
     }
 

@@ -1,14 +1,9 @@
 // Which sound each event of a match asks for, whether it waits for it, and
 // which file it is.
 
-#include "GameWindow.h"
 #include "MatchDriver.h"
-#include "ScriptedToolkit.h"
 
-#include <QAction>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtTest>
 
 using namespace MatchDriver;
 

@@ -1,17 +1,12 @@
 // The socket component over loopback: the two-byte encoding of stream values
-// and their delivery, send completions that never run inside the call, and
-// the bounds that keep a hostile peer from taking memory, descriptors or the
-// event loop. Failures and datagrams are checked through the windows that
+// and their delivery through the event gate, send completions that never run
+// inside the call, and the bounds that keep a hostile peer from taking
+// memory, descriptors or the event loop. Failures and datagrams are checked through the windows that
 // use them (tst_connection, controls_chat_window).
 
 #include "EventGate.h"
 #include "MatchDriver.h"
-#include "Winsock.h"
 
-#include <QDir>
-#include <QSignalSpy>
-#include <QTcpSocket>
-#include <QTest>
 #include <QUdpSocket>
 
 #include <sys/socket.h>
@@ -72,6 +67,37 @@ class WinsockTest : public QObject {
     }
 
 private slots:
+    // The process-wide gate itself: events that arrive while a wait is open
+    // wait, in arrival order, until the outermost wait has ended.
+    void nestedWaitsReleaseOnlyAtTheOutermostEnd()
+    {
+        QObject receiver;
+        auto doomed = std::make_unique<QObject>();
+        QStringList ran;
+        auto event = [&](const QString& name) { return [&ran, name] { ran << name; }; };
+        {
+            EventGate::Hold outer;
+            EventGate::instance().deliver(&receiver, event(QStringLiteral("first")));
+            {
+                EventGate::Hold inner;
+                EventGate::instance().deliver(doomed.get(), event(QStringLiteral("doomed")));
+                EventGate::instance().deliver(&receiver, event(QStringLiteral("second")));
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(ran, QStringList{});
+            EventGate::instance().deliver(&receiver, event(QStringLiteral("third")));
+            // The events of a receiver destroyed meanwhile are dropped.
+            doomed.reset();
+        }
+        QCOMPARE(ran, QStringList{});
+        QTRY_COMPARE(ran, (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third")}));
+        QCOMPARE(EventGate::instance().pending(), std::size_t(0));
+
+        // With the gate open and nothing waiting, an event runs at once.
+        EventGate::instance().deliver(&receiver, event(QStringLiteral("now")));
+        QCOMPARE(ran.last(), QStringLiteral("now"));
+    }
+
     // The bytes reach the kernel inside SendData; its completion is an event
     // that follows from the event loop.
     void valuesLeaveAtOnceLeastSignificantByteFirst()
@@ -149,17 +175,13 @@ private slots:
     // connection fails with "no buffer space" and holds nothing more.
     void unreadAnswersEndTheConnection()
     {
-        Probe host;
-        host.socket.LocalPort = GamePort;
-        QVERIFY(host.socket.Listen().ok());
         const int peer = ::socket(AF_INET, SOCK_STREAM, 0);
         const int small = 4096;
         ::setsockopt(peer, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
         QTcpSocket client;
         QVERIFY(client.setSocketDescriptor(peer, QAbstractSocket::UnconnectedState));
-        client.connectToHost(QHostAddress::LocalHost, GamePort);
-        QTRY_COMPARE(host.events, QStringList{QStringLiteral("Accepted")});
-        host.events.clear();
+        Probe host;
+        acceptPlainClient(host, client);
 
         int sends = 0;
         while (host.socket.SendData(qint16(sends % 100)).ok() && ++sends < 4000000) {

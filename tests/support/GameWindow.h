@@ -2,10 +2,20 @@
 
 #include "FakeControls.h"
 #include "RecordingWavePlayer.h"
+#include "ScriptedToolkit.h"
+#include "StatusLog.h"
+#include "TileButton.h"
+#include "Winsock.h"
 #include "frmMain.h"
 
-#include <QCoreApplication>
+// The window declares its controls' classes only; the tests drive them.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
+#include <QtTest>
 
 #include <memory>
 

@@ -2,12 +2,7 @@
 
 #include "GameWindow.h"
 
-#include <QByteArray>
-#include <QLineEdit>
-#include <QList>
-#include <QRadioButton>
 #include <QTcpSocket>
-#include <QtTest>
 
 // Steps of a match as the players take them, for tests that join windows
 // over loopback.
@@ -69,6 +64,16 @@ inline bool fire(GameWindow& shooter, GameWindow& target, short square)
 {
     shooter->butEnemyTile_Click(square);
     return QTest::qWaitFor([&] { return target->bMyTurn && shooter->bCanShoot; }, Wait);
+}
+
+// Reads what a window sends to a raw peer until `count` bytes have come,
+// then waits a little more to be sure that nothing else follows.
+inline QByteArray receive(QTcpSocket& peer, int count)
+{
+    QByteArray bytes;
+    if (QTest::qWaitFor([&] { return (bytes += peer.readAll()).size() >= count; }, Wait))
+        QTest::qWait(100);
+    return bytes + peer.readAll();
 }
 
 // The two bytes of a value on the wire, least significant first.

@@ -150,7 +150,6 @@ private slots:
         }
         QVERIFY2(area->characterCount() <= (1 << 19), QByteArray::number(area->characterCount()));
         QVERIFY(area->characterCount() > (1 << 19) - 1100);
-        QCOMPARE(area->lastBlock().text(), QString(65507 % 1024, u'j'));
 
         // Sent in batches that the socket buffer can hold, each awaited,
         // until the oldest lines give way.

@@ -137,14 +137,14 @@ private slots:
         QTest::mouseClick(game.picShip, Qt::LeftButton);
         QCOMPARE(frmAbout::instance(), about.data());
         QCOMPARE(game.findChildren<frmAbout*>().size(), 1);
-        QCOMPARE(m_game->sound->requests, (QList<RecordingWavePlayer::Request>{{"thankyou", false}}));
+        QCOMPARE(m_game->journal, QStringList{"sound thankyou"});
         QTest::mouseClick(about->cmdOK, Qt::LeftButton);
         QTRY_VERIFY(about.isNull());
 
         QTest::mouseClick(game.picShip, Qt::LeftButton);
         about = frmAbout::instance();
         QVERIFY(about && about->isVisible());
-        QCOMPARE(m_game->sound->names(), (QStringList{"thankyou", "thankyou"}));
+        QCOMPARE(m_game->journal, QStringList(2, "sound thankyou"));
         QTest::keyClick(about, Qt::Key_Return);
         QTRY_VERIFY(about.isNull());
 
@@ -152,7 +152,7 @@ private slots:
         game.mnuHelpAbout->trigger();
         about = frmAbout::instance();
         QVERIFY(about);
-        QCOMPARE(m_game->sound->requests.size(), 2);
+        QCOMPARE(m_game->journal.size(), 2);
         QTest::keyClick(about, Qt::Key_Escape);
         QTRY_VERIFY(about.isNull());
     }

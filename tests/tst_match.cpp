@@ -74,8 +74,7 @@ private slots:
             QVERIFY(!second->editStatus->lines().contains("Waiting For Opponent..."));
             QVERIFY(first->editStatus->lines().contains("Waiting For Opponent..."));
         }
-        QVERIFY(!host->butReady->isEnabled() && !host->butResetShips->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(host->bGameOn && guest->bGameOn && !host->bStartPending
+            QTRY_VERIFY_WITH_TIMEOUT(host->bGameOn && guest->bGameOn && !host->bStartPending
                                      && !guest->bStartPending && (host->bMyTurn != guest->bMyTurn),
                                  Wait);
         QTest::qWait(100);
@@ -116,7 +115,8 @@ private slots:
         QCOMPARE(toolkit->prompts.count("Disconnected"), 2);
         for (GameWindow* side : {&winner, &loser}) {
             QCOMPARE((*side)->editStatus->lines(), QStringList{"New Game..."});
-            QVERIFY((*side)->butConnect->isEnabled() && (*side)->butReceive->isEnabled());
+            QVERIFY((*side)->butConnect->isEnabled() && (*side)->butReceive->isEnabled()
+                    && (*side)->butReady->isEnabled() && !(*side)->bGameOn);
             QCOMPARE((*side)->butEnemyTile[0]->color(), TileButton::White);
             QCOMPARE((*side)->butHomeTile[0]->color(), TileButton::Blue);
         }
@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
         pair->peer.write(values.right(1));
         QCOMPARE(receive(pair->peer, 2), expected.right(2));
-        QCOMPARE(pair->host.sound->names().count("fire"), 10);
+        QCOMPARE(pair->host.journal.count("sound fire wait"), 10);
         QCOMPARE(pair->host->editLastShot->text(), QString("9"));
         QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
         QCOMPARE(toolkit->beeps, 5);
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(pair->host->bPlacing && !pair->host->bOppReady && !pair->host->bGameOn);
     }
 
-    void strayHitSecondReadyAndVanishingPeer()
+    void strayHitAndSecondReady()
     {
         auto pair = joinRawPeer();
         QVERIFY(pair);
@@ -187,12 +187,6 @@ private slots:
         QCOMPARE(pair->peer.readAll(), QByteArray());
         QCOMPARE(pair->host->editStatus->lines(), log);
         QVERIFY(pair->host->bGameOn && pair->host->bMyTurn && pair->host->bOppReady);
-
-        // A peer that vanishes (a reset, not a close) ends the match as a close does.
-        pair->peer.abort();
-        QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{"Disconnected"}, Wait);
-        QTRY_COMPARE_WITH_TIMEOUT(pair->host->editStatus->lines(), QStringList{"New Game..."}, Wait);
-        QVERIFY(!pair->host->bGameOn && !pair->host->bConnected && pair->host->butReady->isEnabled());
     }
 
     void shotsOutsideTurnAreRefused()

@@ -37,7 +37,6 @@ struct GameWindow {
         QCoreApplication::processEvents();
         window->QvControls1 = new FakeControls(&journal, window.get());
         journal.clear();
-        sound->requests.clear();
     }
 
     frmMain* operator->() const { return window.get(); }

@@ -53,7 +53,6 @@ private slots:
         GameWindow game;
         QCOMPARE(game->windowTitle(), QStringLiteral("Ossaria"));
         QVERIFY(game->rdoShipCarrier->isChecked() && game->rdoEnemy->isChecked() && !game->rdoHome->isChecked());
-        QCOMPARE(game->editStatus->lines(), QStringList{QStringLiteral("New Game...")});
         QVERIFY(game->mnuOptionsSound->isChecked() && game->bSoundOn);
         QVERIFY(!game->bConnected && !game->bHost && !game->bPlacing && !game->bGameOn);
         QCOMPARE(game->editIP->text(), QStringLiteral("192.168.0.1"));

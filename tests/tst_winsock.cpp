@@ -2,7 +2,7 @@
 // and their delivery through the event gate, send completions that never run
 // inside the call, and the bounds that keep a hostile peer from taking
 // memory, descriptors or the event loop. Failures and datagrams are checked through the windows that
-// use them (tst_connection, controls_chat_window).
+// use them (tst_connection, controls_windows).
 
 #include "EventGate.h"
 #include "MatchDriver.h"

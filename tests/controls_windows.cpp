@@ -1,16 +1,15 @@
 // The control library's two windows as the game reaches them: the component
 // of the plugin loaded from the program folder, called by name.
 
+#include "ControlHarness.h"
 #include "ScriptedToolkit.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QPlainTextEdit>
-#include <QPluginLoader>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -66,14 +65,6 @@ struct Hosts {
     }
 };
 
-// The library's top-level windows with this objectName that are on screen.
-QList<QWidget*> shownWindows(const QString& objectName)
-{
-    QList<QWidget*> shown = QApplication::topLevelWidgets();
-    shown.removeIf([&](QWidget* widget) { return widget->objectName() != objectName || !widget->isVisible(); });
-    return shown;
-}
-
 } // namespace
 
 // The non-modal message box, and the chat window in this process. The chat
@@ -104,27 +95,9 @@ class ControlsWindows : public QObject {
         input->setText(text);
         QTest::keyClick(input, Qt::Key_Return);
     }
-    QWidget* chat() const
-    {
-        for (QWidget* window : m_component->findChildren<QWidget*>(QStringLiteral("frmChat"))) {
-            if (window->isVisible())
-                return window;
-        }
-        return nullptr;
-    }
-    // The lines of one of the chat's text areas; none without a chat.
-    QStringList areaLines(const char* area) const
-    {
-        QStringList lines;
-        if (!chat())
-            return lines;
-        const QTextDocument* text = chat()->findChild<QPlainTextEdit*>(QLatin1String(area))->document();
-        for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
-            lines << block.text();
-        return lines;
-    }
-    QStringList remoteLines() const { return areaLines("editRemoteMsgArea"); }
-    QStringList localLines() const { return areaLines("editLocalMsgArea"); }
+    QWidget* chat() const { return ControlHarness::shownChat(m_component); }
+    QStringList remoteLines() const { return ControlHarness::areaLines(chat(), "editRemoteMsgArea"); }
+    QStringList localLines() const { return ControlHarness::areaLines(chat(), "editLocalMsgArea"); }
     qint64 peerSends(const QByteArray& datagram) { return m_peer.writeDatagram(datagram, QHostAddress::LocalHost, m_port); }
     QWidget* showNotice(const QString& message, const QString& title = QString())
     {
@@ -132,23 +105,18 @@ class ControlsWindows : public QObject {
                                 ? QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message))
                                 : QMetaObject::invokeMethod(m_component, "MsgBox", Q_ARG(QString, message),
                                                             Q_ARG(QString, title));
-        const QList<QWidget*> shown = shownWindows(QStringLiteral("frmMsgBox"));
+        const QList<QWidget*> shown = ControlHarness::shownWindows(QStringLiteral("frmMsgBox"));
         return called && shown.size() == 1 ? shown.first() : nullptr;
     }
     static QLabel* label(QWidget* box) { return box->findChild<QLabel*>(QStringLiteral("lblMessage")); }
     static QPushButton* okButton(QWidget* box) { return box->findChild<QPushButton*>(QStringLiteral("butOk")); }
 
 private slots:
-    // The game meets the library this way: the plugin file beside the
-    // program, called by name, never linked.
     void initTestCase()
     {
-        QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("libqvcontrols.so")));
-        QObject* factory = loader.instance();
-        QVERIFY2(factory, qPrintable(loader.errorString()));
-        QVERIFY(QMetaObject::invokeMethod(factory, "createComponent", Q_RETURN_ARG(QWidget*, m_component),
-                                          Q_ARG(QWidget*, &m_host)));
-        QVERIFY(m_component);
+        QString failure;
+        m_component = ControlHarness::createComponent(&m_host, &failure);
+        QVERIFY2(m_component, qPrintable(failure));
     }
 
     void init()
@@ -162,7 +130,7 @@ private slots:
     void cleanup()
     {
         QMetaObject::invokeMethod(m_component, "CloseChat");
-        for (QWidget* box : shownWindows(QStringLiteral("frmMsgBox")))
+        for (QWidget* box : ControlHarness::shownWindows(QStringLiteral("frmMsgBox")))
             box->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -226,7 +194,7 @@ private slots:
             old->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!old);
-        QVERIFY(shownWindows(QStringLiteral("frmMsgBox")).isEmpty());
+        QVERIFY(ControlHarness::shownWindows(QStringLiteral("frmMsgBox")).isEmpty());
 
         QWidget* fresh = showNotice(QStringLiteral("second"));
         QVERIFY(fresh);

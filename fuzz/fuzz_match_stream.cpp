@@ -206,7 +206,6 @@ void join(bool host)
     w->mnuFileNew_Click();
     s.peer.reset();
     w.journal.clear();
-    w.sound->requests.clear();
     s.toolkit.prompts.clear();
     s.toolkit.titles.clear();
     s.toolkit.buttons.clear();

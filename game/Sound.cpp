@@ -9,15 +9,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
+
+QString relativeSoundFile(const QString& name)
+{
+    return QStringLiteral("sounds/") + name + QStringLiteral(".wav");
+}
 
 // "sounds/<name>.wav" in the current folder first, as the game has always
 // looked; else beside the program, as in the build tree; else in the data
 // folder of the install, found from the program's own folder so that the game
 // finds its sounds from wherever it is started and wherever it is installed.
-QString soundFile(const QString& name)
+std::optional<QString> findSoundFile(const QString& name)
 {
-    const QString relative = QStringLiteral("sounds/") + name + QStringLiteral(".wav");
+    const QString relative = relativeSoundFile(name);
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const QString& candidate :
          {relative, programFolder.filePath(relative),
@@ -25,7 +32,7 @@ QString soundFile(const QString& name)
         if (QFileInfo::exists(candidate))
             return candidate;
     }
-    return relative;
+    return std::nullopt;
 }
 
 } // namespace
@@ -34,7 +41,18 @@ void frmMain::PlaySound(const QString& name, bool wait)
 {
     if (!bSoundOn)
         return;
-    Sound->play(soundFile(name), wait);
+    auto known = m_soundFiles.constFind(name);
+    if (known == m_soundFiles.constEnd()) {
+        const std::optional<QString> found = findSoundFile(name);
+        // A sound that is nowhere is asked for by its usual name, which plays
+        // nothing, and looked for again the next time.
+        if (!found) {
+            Sound->play(relativeSoundFile(name), wait);
+            return;
+        }
+        known = m_soundFiles.insert(name, *found);
+    }
+    Sound->play(*known, wait);
 }
 
 // The menu has already moved its check mark when this runs; the flag follows it.

@@ -3,6 +3,7 @@
 #include "MessageCodes.h"
 #include "WavePlayer.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -175,4 +176,8 @@ private:
     void reportCallFailure(int number, const QString& description);
 
     std::unique_ptr<WavePlayer> m_sound;
+    // Where each sound was found, looked for on its first play only: a shot's
+    // sound is played before its answer is sent, and a look on disk every
+    // time would hold the answer back.
+    QHash<QString, QString> m_soundFiles;
 };

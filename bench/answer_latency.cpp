@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
             std::printf("answer_latency: %d shots per target and mode, idle gap %d ms, sound %s, QPA %s\n",
                         shots, gapMs, sound ? "on without a sound server" : "off",
                         std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
-            std::printf("%-34s %10s %10s %10s     %9s %9s\n", "target, mode", "min", "median", "max",
+            std::printf("%-44s %10s %10s %10s     %9s %9s\n", "target, mode", "min", "median", "max",
                         "/C echo", "/Qt echo");
             if (run(targets, shots, gapMs)) {
                 report("idle", targets);

@@ -126,7 +126,7 @@ int main(int argc, char* argv[])
 
     std::printf("peer_flood: %d runs per count, QPA %s\n", repeat,
                 std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default");
-    std::printf("%-34s %10s %10s %10s     %9s %12s %14s\n", "target, values", "min", "median", "max",
+    std::printf("%-44s %10s %10s %10s     %9s %12s %14s\n", "target, values", "min", "median", "max",
                 "/Qt echo", "us per value", "resident KiB");
     for (const long count : counts) {
         std::vector<std::vector<double>> samples(targets.size());
@@ -143,7 +143,7 @@ int main(int argc, char* argv[])
         const double echoMedian = figures(samples[0]).median;
         for (std::size_t t = 0; t < targets.size(); ++t) {
             const Figures f = figures(samples[t]);
-            std::printf("%-34s %10.1f %10.1f %10.1f ms  %8.2fx %12.2f %14ld\n",
+            std::printf("%-44s %10.1f %10.1f %10.1f ms  %8.2fx %12.2f %14ld\n",
                         (std::string(targets[t].name) + ", " + std::to_string(count)).c_str(), f.min,
                         f.median, f.max, echoMedian > 0 ? f.median / echoMedian : 0.0,
                         1000 * f.median / double(count), residentKiB(targets[t].pid));

@@ -1,5 +1,6 @@
 #include "Accessibility.h"
 
+#include "StatusLogAccessible.h"
 #include "TileButton.h"
 
 #include <QAccessibleWidget>
@@ -54,6 +55,8 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
         return nullptr;
     if (className == QLatin1String("TileButton"))
         return new TileAccessible(static_cast<TileButton*>(object));
+    if (QAccessibleInterface* log = statusLogAccessible(className, object))
+        return log;
     // A plain widget shown as a window of its own reads as a window, not as
     // a filler.
     if (className == QLatin1String("frmHelpGame"))

@@ -1,6 +1,6 @@
 #include "StatusLog.h"
 
-#include "StatusLogAccessible.h"
+#include "Accessibility.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -28,11 +28,7 @@ StatusLog::StatusLog(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setCursor(Qt::IBeamCursor);
-    static const bool accessible = [] {
-        QAccessible::installFactory(statusLogAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessible);
+    Accessibility::install();
 }
 
 StatusLog::~StatusLog() = default;

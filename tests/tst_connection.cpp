@@ -86,22 +86,47 @@ private slots:
         QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
     }
 
-    // The host learns of a guest that has already closed: it still names it, and
-    // opens the chat towards it, before the close is seen.
-    void peerThatLeavesAtOnceIsStillNamed()
+    void guestThatLeavesIsNamedAndHeardOut_data()
     {
+        QTest::addColumn<int>("garbage");
+        QTest::newRow("before it is accepted") << 0;
+        QTest::newRow("after 3000 garbage values") << 3000;
+    }
+
+    // A guest leaves while a box is open. One that has already gone when its
+    // request is handled is still named, and the chat opens towards it,
+    // before the close is seen; one that sent a backlog first is heard out,
+    // a beep for each of its values, before the close is seen.
+    void guestThatLeavesIsNamedAndHeardOut()
+    {
+        QFETCH(int, garbage);
         GameWindow host;
-        toolkit->whileOpen = [&](const QString&) {
-            QTcpSocket guest;
+        QTcpSocket guest;
+        int beepsBeforeClose = -1;
+        host->butReceive_Click();
+        if (garbage) {
             guest.connectToHost(QHostAddress::LocalHost, 6431);
-            QVERIFY(guest.waitForConnected(Wait));
+            QTRY_VERIFY_WITH_TIMEOUT(host->bConnected, Wait);
+        }
+        toolkit->whileOpen = [&](const QString& prompt) {
+            if (prompt == "Disconnected") {
+                beepsBeforeClose = toolkit->beeps;
+                return;
+            }
+            if (!garbage) {
+                guest.connectToHost(QHostAddress::LocalHost, 6431);
+                QVERIFY(guest.waitForConnected(Wait));
+            }
+            guest.write(le(-2).repeated(garbage));
+            guest.flush();
             guest.abort();
             QTest::qWait(200);
         };
-        host->butReceive_Click();
         QCOMPARE(Toolkit::MsgBox("wait"), int(Toolkit::vbOK));
-        toolkit->whileOpen = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
+        toolkit->whileOpen = nullptr;
+        QCOMPARE(beepsBeforeClose, garbage);
+        QCOMPARE(toolkit->beeps, garbage);
         QCOMPARE(host.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
         QTRY_COMPARE_WITH_TIMEOUT(host->editStatus->lines(), QStringList{"New Game..."}, Wait);
     }

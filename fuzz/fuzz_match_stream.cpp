@@ -1,22 +1,29 @@
 // Feeds the game connection what a peer may send: any bytes, cut at any
-// point, values out of turn or naming no square, floods. A real main window,
-// joined to the peer over loopback through its own socket component,
-// dispatches them. Checked on every input: each complete value is dispatched
-// exactly once, in order, with the effect of its code; no value outside 0..99
-// reaches a square; resident memory stays within budget.
+// point, values out of turn or naming no square, floods, a backlog behind a
+// modal box, a close after it all. A real main window, joined to the peer
+// over loopback through its own socket component, dispatches them. Checked on
+// every input: each complete value is dispatched exactly once, in order, with
+// the effect of its code; no value outside 0..99 reaches a square; the peer's
+// close is handled once, after every value it wrote, and nothing follows it
+// nor the window's own close; resident memory stays within budget.
 //
 // Input: one setup byte, then actions.
 //   setup bit 0   the window hosts (else it joins the peer)
 //   setup bit 1   the fleet is placed and Ready pressed first
 //   setup bit 2   sound off
+//   setup bit 3   the peer closes the connection after its last write
+//   setup bit 4   a modal box stays open over the window while the peer
+//                 writes and closes: nothing is dispatched until it ends
 //   0x00..0xBF n    the next n bytes, written at once
-//   0xC0..0xFE t    the player clicks Enemy Sea square t mod 100
+//   0xC0..0xFE t    the player clicks Enemy Sea square t mod 100 (the click
+//                   goes to the box instead while one is open)
 //   0xFF c v        the 16-bit value v (two bytes, least significant first),
 //                   written (c + 1) * 16 times at once
 // Nothing is written beyond the first 6 KiB, so that every input
 // runs in well under a second; that is still more than the window takes in
-// at once.
+// at once, though less than its socket holds behind a box.
 
+#include "EventGate.h"
 #include "FuzzSupport.h"
 #include "GameWindow.h"
 #include "MatchDriver.h"
@@ -37,6 +44,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 using namespace MessageCodes;
 using FuzzSupport::fail;
@@ -65,6 +73,7 @@ struct Session {
     qint64 dispatched = 0;
     bool inDispatch = false;
     bool ended = false;
+    std::optional<EventGate::Hold> box;
 };
 Session* session = nullptr;
 
@@ -171,19 +180,32 @@ void dispatch(long bytesTotal)
     s.ended = v == msgYouLose;
 }
 
+// Stands around the window's close handler: the peer's close comes once,
+// after every value that the peer wrote, and never after the window's own.
+void peerClosed()
+{
+    Session& s = *session;
+    if (s.ended)
+        fail(QStringLiteral("the peer's close was handled after the connection had ended"));
+    if (s.dispatched != s.written.size() / 2)
+        fail(QStringLiteral("the peer's close was handled after %1 of %2 complete values")
+                 .arg(s.dispatched)
+                 .arg(s.written.size() / 2));
+    s.ended = true;
+    s.window->Winsock1_Close();
+}
+
 qint64 unreadInKernel(const QTcpSocket* socket)
 {
     int pending = 0;
     return ioctl(int(socket->socketDescriptor()), FIONREAD, &pending) == 0 ? pending : -1;
 }
 
-// Writes the bytes and waits until the window has taken every one of them
-// and dispatched every complete value, so that the next write is a new cut.
-void write(const QByteArray& bytes)
+// Waits until the window has taken every byte written and dispatched every
+// complete value.
+void settle()
 {
     Session& s = *session;
-    s.peer->write(bytes);
-    s.written += bytes;
     const bool settled = FuzzSupport::waitUntil([&] {
         s.peer->readAll();
         s.peer->flush();
@@ -196,6 +218,47 @@ void write(const QByteArray& bytes)
     });
     if (!settled)
         fail(QStringLiteral("%1 of %2 complete values dispatched").arg(s.dispatched).arg(s.written.size() / 2));
+}
+
+// Writes the bytes; without a box, the window takes them all before the next
+// write, which is then a new cut.
+void write(const QByteArray& bytes)
+{
+    Session& s = *session;
+    s.peer->write(bytes);
+    s.written += bytes;
+    s.peer->flush();
+    if (!s.box)
+        settle();
+}
+
+// The peer closes, if the input says so, and the box ends once the window's
+// socket has seen all that the peer did; then the window must catch up.
+void finish(bool close)
+{
+    Session& s = *session;
+    if (close)
+        s.peer->disconnectFromHost();
+    if (s.box) {
+        const bool seen = FuzzSupport::waitUntil([&] {
+            s.peer->readAll();
+            if (!s.windowEnd)
+                fail(QStringLiteral("the connection was lost behind the box"));
+            if (close)
+                return s.peer->state() == QAbstractSocket::UnconnectedState
+                       && s.windowEnd->state() == QAbstractSocket::UnconnectedState;
+            return s.peer->bytesToWrite() == 0 && unreadInKernel(s.windowEnd) == 0;
+        });
+        if (!seen)
+            fail(QStringLiteral("the window's socket did not take in what the peer did behind the box"));
+        s.box.reset();
+    }
+    if (!close)
+        settle();
+    else if (!FuzzSupport::waitUntil([&] { return s.ended; }))
+        fail(QStringLiteral("the peer's close was never handled (%1 of %2 complete values dispatched)")
+                 .arg(s.dispatched)
+                 .arg(s.written.size() / 2));
 }
 
 // A new game, joined to a fresh peer.
@@ -248,6 +311,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     QObject::disconnect(session->window->Winsock1, &Winsock::DataArrival, session->window.window.get(),
                         &frmMain::Winsock1_DataArrival);
     QObject::connect(session->window->Winsock1, &Winsock::DataArrival, &dispatch);
+    QObject::disconnect(session->window->Winsock1, &Winsock::Closed, session->window.window.get(),
+                        &frmMain::Winsock1_Close);
+    QObject::connect(session->window->Winsock1, &Winsock::Closed, &peerClosed);
     return 0;
 }
 
@@ -265,6 +331,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         MatchDriver::placeFleet(*w);
         w->butReady_Click();
     }
+    if (setup & 16)
+        s.box.emplace();
 
     std::size_t at = 1;
     while (at < size && !s.ended && s.written.size() < MaxWritten) {
@@ -274,14 +342,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             write(QByteArray(reinterpret_cast<const char*>(data + at), qsizetype(n)));
             at += n;
         } else if (action < 0xFF) {
-            if (at < size)
-                w->butEnemyTile[data[at++] % 100]->click();
+            if (at < size && !s.box)
+                w->butEnemyTile[data[at] % 100]->click();
+            ++at;
         } else if (at + 2 < size) {
             const qsizetype times = std::min<qsizetype>((data[at] + 1) * 16, (MaxWritten - s.written.size()) / 2);
             write(QByteArray(reinterpret_cast<const char*>(data + at + 1), 2).repeated(times));
             at += 3;
         }
     }
+    if (!s.ended)
+        finish(setup & 8);
     FuzzSupport::checkMemory();
     return 0;
 }

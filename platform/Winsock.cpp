@@ -84,7 +84,8 @@ QHostAddress resolve(const QString& host)
 }
 
 // Notes each peer's address the moment its connection is accepted: a peer
-// that closes at once takes its address with it.
+// that closes at once takes its address with it. A connection waiting for
+// its request to be handled reads no more than an accepted one would.
 class Listener final : public QTcpServer {
 public:
     using QTcpServer::QTcpServer;
@@ -95,6 +96,7 @@ protected:
     void incomingConnection(qintptr descriptor) override
     {
         auto* socket = new QTcpSocket(this);
+        socket->setReadBufferSize(MaxPendingBytes);
         if (!socket->setSocketDescriptor(descriptor)) {
             delete socket;
             return;
@@ -276,12 +278,10 @@ SocketResult Winsock::Accept(long requestID)
     QMetaObject::invokeMethod(this, [this, socket] {
         if (m_stream != socket)
             return;
-        if (socket->bytesAvailable() > 0)
+        if (socket->state() == QAbstractSocket::UnconnectedState)
+            onStreamEnded(socket);
+        else
             onStreamReadyRead();
-        if (socket->state() == QAbstractSocket::UnconnectedState && m_state == sckConnected) {
-            m_state = sckClosing;
-            raise([this] { emit Closed(); });
-        }
     }, Qt::QueuedConnection);
     return Ok;
 }
@@ -332,12 +332,7 @@ void Winsock::attachStream(QTcpSocket* socket)
     });
     connect(socket, &QTcpSocket::readyRead, this, &Winsock::onStreamReadyRead);
     connect(socket, &QTcpSocket::bytesWritten, this, &Winsock::onStreamBytesWritten);
-    connect(socket, &QTcpSocket::disconnected, this, [this] {
-        if (m_state != sckConnected)
-            return;
-        m_state = sckClosing;
-        raise([this] { emit Closed(); });
-    });
+    connect(socket, &QTcpSocket::disconnected, this, [this, socket] { onStreamEnded(socket); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
         // The peer's orderly close is the Close event, not an error.
         if (error == QAbstractSocket::RemoteHostClosedError && m_state == sckConnected)
@@ -359,14 +354,37 @@ void Winsock::onStreamReadyRead()
     while (socket && m_stream == socket && socket->bytesAvailable() > 0
            && m_received.size() < MaxPendingBytes) {
         m_received += socket->read(MaxPendingBytes - m_received.size());
-        // One event per complete value; half a value waits for its other
-        // byte. A handler that runs at once reads its value from the buffer,
-        // so the count of complete values is taken afresh after every event.
-        while (m_stream == socket && m_valuesAnnounced < m_received.size() / 2) {
-            ++m_valuesAnnounced;
-            raise([this] { emit DataArrival(long(m_received.size())); });
-        }
+        announceValues(socket);
     }
+}
+
+// One event per complete value; half a value waits for its other byte. A
+// handler that runs at once reads its value from the buffer, so the count of
+// complete values is taken afresh after every event.
+void Winsock::announceValues(const QTcpSocket* socket)
+{
+    while (m_stream == socket && m_valuesAnnounced < m_received.size() / 2) {
+        ++m_valuesAnnounced;
+        raise([this] { emit DataArrival(long(m_received.size())); });
+    }
+}
+
+// The peer has closed the stream, or reset it. The socket still holds what
+// came before the end and reads no more, so the bound has nothing left to
+// guard against: all of it is taken now, one read buffer at most, and its
+// values are announced ahead of the Close event. Left in the socket, it
+// would go with the socket when the handler closes on that event. (A send
+// that meets a reset closes the socket, and what it held, before this.)
+void Winsock::onStreamEnded(QTcpSocket* socket)
+{
+    if (m_stream != socket || m_state != sckConnected)
+        return;
+    m_state = sckClosing;
+    if (socket->isReadable())
+        m_received += socket->readAll();
+    announceValues(socket);
+    if (m_stream == socket)
+        raise([this] { emit Closed(); });
 }
 
 void Winsock::onStreamBytesWritten(qint64 bytes)

@@ -142,6 +142,8 @@ private:
     void attachStream(QTcpSocket* socket);
     void onNewConnection();
     void onStreamReadyRead();
+    void announceValues(const QTcpSocket* socket);
+    void onStreamEnded(QTcpSocket* socket);
     void onStreamBytesWritten(qint64 bytes);
     void onDatagramReadyRead();
     void dropRequest(long requestID);

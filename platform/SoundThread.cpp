@@ -3,9 +3,11 @@
 #include "CanberraLibrary.h"
 #include "PlayTicket.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <optional>
 
@@ -15,6 +17,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto shutdownPatience = std::chrono::seconds(1);
 constexpr auto retryPause = std::chrono::seconds(3);
+constexpr std::size_t voices = 4;
 
 struct Sound {
     std::uint32_t id;
@@ -30,8 +33,10 @@ struct SoundThread::Shared {
     bool stopping = false;
     bool stopped = false;
     std::uint32_t lastId = 0;
-    std::optional<Sound> next; // asked for, not yet handed to the server
-    std::optional<Sound> playing;
+    // Oldest first, each at most `voices` long: a sound that would be cut
+    // as soon as it started is not started at all.
+    std::deque<Sound> asked; // not yet handed to the server
+    std::deque<Sound> playing;
 
     // Read by the user-interface thread without the lock, on every sound.
     std::atomic<bool> unreachable = false;
@@ -44,10 +49,11 @@ struct SoundThread::Shared {
         std::shared_ptr<PlayTicket> ticket;
         {
             std::lock_guard lock(mutex);
-            if (!playing || playing->id != id)
+            const auto sound = std::find_if(playing.begin(), playing.end(), [id](const Sound& s) { return s.id == id; });
+            if (sound == playing.end())
                 return;
-            ticket = std::move(playing->ticket);
-            playing.reset();
+            ticket = std::move(sound->ticket);
+            playing.erase(sound);
         }
         ticket->finish();
     }
@@ -110,18 +116,23 @@ void serve(std::shared_ptr<SoundThread::Shared> shared, QByteArray applicationNa
 
     std::unique_lock lock(shared->mutex);
     while (true) {
-        shared->wake.wait(lock, [&] { return shared->stopping || shared->next; });
+        shared->wake.wait(lock, [&] { return shared->stopping || !shared->asked.empty(); });
         if (shared->stopping)
             break;
-        Sound sound = std::move(*shared->next);
-        shared->next.reset();
-        std::optional<Sound> replaced = std::exchange(shared->playing, sound);
+        const Sound sound = std::move(shared->asked.front());
+        shared->asked.pop_front();
+        std::optional<Sound> oldest;
+        if (shared->playing.size() == voices) {
+            oldest = std::move(shared->playing.front());
+            shared->playing.pop_front();
+        }
+        shared->playing.push_back(sound);
         lock.unlock();
 
-        if (replaced) {
+        if (oldest) {
             if (context)
-                ca->contextCancel(context, replaced->id);
-            replaced->ticket->finish();
+                ca->contextCancel(context, oldest->id);
+            oldest->ticket->finish();
         }
         if (!context && shared->retryDue()) {
             context = connectToServer(*ca, applicationName);
@@ -146,11 +157,13 @@ void serve(std::shared_ptr<SoundThread::Shared> shared, QByteArray applicationNa
     if (context)
         ca->contextDestroy(context);
     lock.lock();
-    std::optional<Sound> unfinished = std::exchange(shared->playing, std::nullopt);
+    std::deque<Sound> unfinished = std::exchange(shared->playing, {});
+    unfinished.insert(unfinished.end(), shared->asked.begin(), shared->asked.end());
+    shared->asked.clear();
     shared->stopped = true;
     lock.unlock();
-    if (unfinished)
-        unfinished->ticket->finish();
+    for (const Sound& sound : unfinished)
+        sound.ticket->finish();
     shared->wake.notify_all();
 }
 
@@ -188,7 +201,11 @@ void SoundThread::start(const QString& filePath, std::shared_ptr<PlayTicket> tic
     std::optional<Sound> dropped;
     {
         std::lock_guard lock(m_shared->mutex);
-        dropped = std::exchange(m_shared->next, Sound{++m_shared->lastId, filePath.toUtf8(), std::move(ticket)});
+        m_shared->asked.push_back(Sound{++m_shared->lastId, filePath.toUtf8(), std::move(ticket)});
+        if (m_shared->asked.size() > voices) {
+            dropped = std::move(m_shared->asked.front());
+            m_shared->asked.pop_front();
+        }
     }
     m_shared->wake.notify_all();
     if (dropped)

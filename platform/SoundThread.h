@@ -11,9 +11,10 @@ class PlayTicket;
 // sound library, reaching the server and starting a stream can take as long
 // as they like without holding up the user interface.
 //
-// A player hears one sound at a time. A new sound replaces the one playing
-// and any that has not started yet, so however many sounds are asked for,
-// the thread holds at most two and has at most one left to start.
+// Sounds play over each other, as game cues do, up to four at once: a fifth
+// cuts the oldest. However many sounds are asked for, the thread holds at
+// most four playing and the newest four left to start, so a flood of sounds
+// costs no memory and leaves nothing to do once it stops.
 //
 // A server that cannot be reached costs one try: until the pause after a
 // failed try is over, sounds are dropped at once; the next sound after it
@@ -28,12 +29,11 @@ public:
     SoundThread& operator=(const SoundThread&) = delete;
 
     // Starts the thread; sounds asked for before wait for it (the newest
-    // one only). Further calls do nothing.
+    // four only). Further calls do nothing.
     void begin();
 
-    // Plays the file in place of whatever sound is playing or waiting. The
-    // ticket is finished when the sound has ended, was replaced, or could not
-    // be started.
+    // Plays the file beside the sounds playing. The ticket is finished once:
+    // when the sound has ended, was cut by newer ones, or could not be started.
     void start(const QString& filePath, std::shared_ptr<PlayTicket> ticket);
 
     // The last try to reach the server failed; a sound would not be heard.

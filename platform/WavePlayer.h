@@ -8,8 +8,10 @@
 
 // Plays one .wav file. A waiting play returns when the sound has ended and
 // holds socket events and user input meanwhile; a play that does not wait
-// returns at once and the sound goes on. A file that is missing or cannot be
-// played gives silence, at once and without a message.
+// returns at once and the sound goes on. Sounds play over each other, four at
+// most: a fifth cuts the oldest, and a waiting play on that one returns. A
+// file that is missing or cannot be played gives silence, at once and without
+// a message.
 class PLATFORM_EXPORT WavePlayer {
 public:
     virtual ~WavePlayer() = default;

@@ -3,8 +3,8 @@
 # laid out as Debian lays out its own.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ossaria)
-set(CPACK_PACKAGE_VENDOR "The Ossaria project")
-set(CPACK_PACKAGE_CONTACT "Ossaria developers <developers@ossaria.example.org>")
+set(CPACK_PACKAGE_VENDOR "The Ossaria developers")
+set(CPACK_PACKAGE_CONTACT "The Ossaria developers <maintainers@users.noreply.c-seed-57ab3309.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "naval grid game for two players over the network")
 set(CPACK_PACKAGE_DESCRIPTION "Two players on two machines each hide a fleet of five ships on a ten by
 ten sea and take turns firing at the other's sea, one square a shot. The
@@ -14,7 +14,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ossaria.example.org/)
 # The libraries the programs link come from dpkg-shlibdeps; what is loaded
 # only at run time is named here: the sound library with its backend for the
 # desktop's sound server, and the narrow face the windows are laid out for.

@@ -10,7 +10,10 @@ set(CPACK_PACKAGE_DESCRIPTION "Two players on two machines each hide a fleet of 
 ten sea and take turns firing at the other's sea, one square a shot. The
 first to sink every square of the other fleet wins. A chat window opens
 between the players, and a computer opponent is there for playing alone.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Installed through DESTDIR, so that the install sees the prefix the package
+# puts its files under, as the menu entry's paths must.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)

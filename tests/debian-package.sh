@@ -1,7 +1,9 @@
 #!/bin/sh
-# Makes the Debian package from a build tree, installs it with apt-get, runs
-# the installed game from elsewhere, purges the package and checks that it
-# left nothing behind.
+# Makes the Debian package as ./dev package does, in a folder of the build
+# tree, and checks it as a distribution would: lintian, the hardening of every
+# binary, the dependencies. Then installs it with apt-get, checks the
+# installed tree and runs the installed game from elsewhere (run-installed.sh),
+# purges the package and checks that it left nothing behind.
 # Usage: debian-package.sh BUILD-DIR
 set -eu
 build=$1
@@ -24,20 +26,42 @@ cleanup() {
 }
 trap cleanup EXIT
 
-cpack -G DEB -B "$work" --config "$build/CPackConfig.cmake" >"$work/cpack.log" 2>&1 \
-    || fail "cpack: $(cat "$work/cpack.log")"
-deb=$(ls "$work"/${package}_*.deb)
-# What is loaded at run time is named; what is linked comes from shlibdeps.
-dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' >"$work/depends"
-for needed in libcanberra0 libcanberra-pulse fonts-dejavu-extra libqt6widgets6; do
-    grep -qx "$needed" "$work/depends" || fail "the package does not depend on $needed: $(cat "$work/depends")"
+packaged=$build/debian-package
+rm -f "$packaged"/${package}_*.deb
+sh "$here/../packaging/make-deb.sh" "$here/.." "$packaged" >"$work/make-deb.log" 2>&1 \
+    || fail "make-deb.sh: $(tail -n 40 "$work/make-deb.log")"
+deb=$(ls "$packaged"/${package}_*.deb)
+
+# Every tag, down to the pedantic ones and the information level, where the
+# hardening tags are: read-only relocations, binding at start-up, position
+# independence and fortified calls. The stack protector lintian leaves out.
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$work/lintian" 2>&1 \
+    || fail "lintian: $(cat "$work/lintian")"
+dpkg-deb -x "$deb" "$work/files"
+find "$work/files" -type f -exec file {} + | sed -n 's/^\([^:]*\): *ELF .*/\1/p' >"$work/elf"
+[ -s "$work/elf" ] || fail "no binaries in $deb"
+while read -r binary; do
+    readelf --dyn-syms -W "$binary" | grep -q ' __stack_chk_fail' \
+        || fail "${binary#"$work/files"} is built without the stack protector"
+done <"$work/elf"
+
+# What is loaded at run time is recommended; what is linked comes from
+# shlibdeps, so every package depended on ships a shared library.
+field() { dpkg-deb -f "$deb" "$1" | tr ',' '\n' | sed 's/^ *//; s/ .*//'; }
+field Depends >"$work/depends"
+field Recommends >"$work/recommends"
+grep -qx libqt6widgets6 "$work/depends" || fail "the package does not depend on libqt6widgets6: $(cat "$work/depends")"
+for wanted in libcanberra0 libcanberra-pulse fonts-dejavu-extra; do
+    grep -qx "$wanted" "$work/recommends" || fail "the package does not recommend $wanted: $(cat "$work/recommends")"
 done
 
 ours=true
 apt install "$deb" >"$work/apt.log" 2>&1 || fail "apt-get install: $(cat "$work/apt.log")"
-dpkg-query -L "$package" >"$work/files"
-sh "$here/run-installed.sh" /usr/bin/kelvask "$(dirname "$(realpath /usr/bin/kelvask)")" \
-    /usr/share/kelvask/sounds
+while read -r needed; do
+    dpkg-query -L "$needed" | grep -q '/lib[^/]*\.so[.0-9]*$' || fail "the package depends on $needed, which ships no library"
+done <"$work/depends"
+dpkg-query -L "$package" >"$work/installed"
+sh "$here/run-installed.sh" "" /usr
 
 apt remove --purge "$package" >"$work/apt.log" 2>&1 || fail "apt-get remove: $(cat "$work/apt.log")"
 ours=false
@@ -48,5 +72,5 @@ while read -r path; do
     elif [ -e "$path" ] || [ -L "$path" ]; then
         fail "$path left behind"
     fi
-done <"$work/files"
-echo "$(basename "$deb") installed, ran and purged cleanly"
+done <"$work/installed"
+echo "$(basename "$deb") passed lintian, installed, ran and purged cleanly"

@@ -209,6 +209,9 @@ class Walk:
                "the log's first line cannot be selected")
         expect(text.getNSelections() == 1 and text.getSelection(0) == (0, len(lines[0])),
                "the log's selection reads %s" % [text.getSelection(i) for i in range(text.getNSelections())])
+        # Back to the newest line, as Ctrl+End would take the caret there.
+        expect(text.removeSelection(0) and text.setCaretOffset(len(shown)) and text.caretOffset == len(shown),
+               "the log's caret did not go to its end")
 
     def hear_a_line_added(self):
         """The opponent is ready while the player still places: with the
@@ -225,7 +228,9 @@ class Walk:
                  lambda: (before, line) in [(at, text.replace("\u2029", "\n")) for at, text in self.inserted])
         pyatspi.Registry.deregisterEventListener(inserted, "object:text-changed:insert")
         expect(log.queryText().getText(before, -1) == line, "the log's new text reads %r" % log.queryText().getText(before, -1))
-        wait_for("the screen reader to say the new line", lambda: "Opponent Ready" in self.said())
+        heard = wait_for("the screen reader to say the new line", lambda: [
+            said for said in self.said().splitlines() if "Opponent Ready" in said])
+        print("a11y walk: the screen reader said %r" % heard[0])
 
     def said(self):
         with open(self.spoken) as spoken:

@@ -271,6 +271,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
         StatusLog* log = game->editStatus;
         QAccessibleTextInterface* reader = QAccessible::queryAccessibleInterface(log)->textInterface();
+        QVERIFY(reader);
         auto reads = [reader] { return reader->text(0, reader->characterCount()); };
         game->AppendStatus(QStringLiteral("Connecting..."));
         game->AppendStatus(QStringLiteral("Received Garbage"));

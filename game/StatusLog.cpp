@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <algorithm>
+
 namespace {
 
 // The breaks that start a new line in the text box.

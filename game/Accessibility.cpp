@@ -1,6 +1,5 @@
 #include "Accessibility.h"
 
-#include "StatusLogAccessible.h"
 #include "TileButton.h"
 
 #include <QAccessibleWidget>
@@ -55,8 +54,6 @@ QAccessibleInterface* createInterface(const QString& className, QObject* object)
         return nullptr;
     if (className == QLatin1String("TileButton"))
         return new TileAccessible(static_cast<TileButton*>(object));
-    if (QAccessibleInterface* log = statusLogAccessible(className, object))
-        return log;
     // A plain widget shown as a window of its own reads as a window, not as
     // a filler.
     if (className == QLatin1String("frmHelpGame"))

@@ -1,10 +1,13 @@
 """Places a fleet and plays a few shots of a match the way a player without a
 mouse does, reading the board the way a screen reader does: through the
-accessibility bus, with the keyboard and the squares' press action. The
-opponent is this script, on the game port of the loopback interface.
+accessibility bus, with the keyboard and the squares' press action. It reads
+the status log through its text interface, and listens to the screen reader
+speaking a line the game adds to it. The opponent is this script, on the game
+port of the loopback interface.
 
-Run by a11y-walk.sh on a private display, session bus and accessibility bus:
-    python3 a11y_walk.py <folder of kelvask>
+Run by a11y-walk.sh on a private display, session bus and accessibility bus,
+with the screen reader writing what it says to a file:
+    python3 a11y_walk.py <folder of kelvask> <file of what was spoken>
 """
 
 import os
@@ -15,6 +18,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 WAIT = 15
 GAME_PORT = 6431
@@ -24,11 +28,14 @@ MSG_READY, MSG_YOUR_TURN, MSG_HIT, MSG_MISSED = -1, -3, -5, -6
 def wait_for(what, check, timeout=WAIT):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
+        # The accessibility events that arrived meanwhile are handed out.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = check()
         if found:
             return found
         time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + what)
+    raise AssertionError("timed out waiting for " + (what() if callable(what) else what))
 
 
 def expect(condition, message):
@@ -58,8 +65,9 @@ def focused(obj):
 
 
 class Walk:
-    def __init__(self, program_dir):
+    def __init__(self, program_dir, spoken):
         self.program_dir = program_dir
+        self.spoken = spoken
         self.peer = None
         self.squares = {}
 
@@ -138,6 +146,9 @@ class Walk:
             self.read_the_board()
             self.check_the_window_frame()
             self.connect(server)
+            self.read_the_log(["New Game...", "Connecting...", "Connected to 127.0.0.1",
+                               "Please position your ships"])
+            self.hear_a_line_added()
             self.place_the_fleet()
             self.play()
             self.open_the_help()
@@ -184,6 +195,50 @@ class Walk:
                "the chat's fields are named %s" % sorted(names))
         self.activate_main_window()
 
+    def read_the_log(self, lines):
+        """The status log as a screen reader reviews it: its whole text, its
+        caret, and a selection of its first line."""
+        log = self.find("text", "Status")
+        text = log.queryText()
+        shown = "\n".join(lines)
+        wait_for(lambda: "the status log to read %r, not %r" % (shown, text.getText(0, -1)),
+                 lambda: text.characterCount == len(shown) and text.getText(0, -1) == shown)
+        expect(0 <= text.caretOffset <= len(shown), "the log's caret is at %d" % text.caretOffset)
+        expect(text.setSelection(0, 0, len(lines[0])) or text.addSelection(0, len(lines[0])),
+               "the log's first line cannot be selected")
+        expect(text.getNSelections() == 1 and text.getSelection(0) == (0, len(lines[0])),
+               "the log's selection reads %s" % [text.getSelection(i) for i in range(text.getNSelections())])
+        # Back to the newest line, as Ctrl+End would take the caret there.
+        expect(text.removeSelection(0) and text.setCaretOffset(len(shown)) and text.caretOffset == len(shown),
+               "the log's caret did not go to its end")
+
+    def hear_a_line_added(self):
+        """The opponent is ready while the player still places: with the
+        focus on the status log, its new line is announced and spoken."""
+        inserted = []
+        def heard(event):
+            # Qt's text boxes send a line break they insert as a paragraph
+            # separator; the text interface reads it as a line break.
+            inserted.append((event.detail1, event.any_data.replace("\u2029", "\n")))
+        pyatspi.Registry.registerEventListener(heard, "object:text-changed:insert")
+        log = self.find("text", "Status")
+        self.focus(log)
+        before = log.queryText().characterCount
+        self.send(MSG_READY)
+        line = "\nOpponent Ready..."
+        wait_for(lambda: "the log to announce %r at %d, not %s" % (line, before, inserted),
+                 lambda: (before, line) in inserted)
+        pyatspi.Registry.deregisterEventListener(heard, "object:text-changed:insert")
+        added = log.queryText().getText(before, -1)
+        expect(added == line, "the log's new text reads %r" % added)
+        spoken = wait_for("the screen reader to say the new line", lambda: [
+            said for said in self.said().splitlines() if "Opponent Ready" in said])
+        print("a11y walk: the screen reader said %r" % spoken[0])
+
+    def said(self):
+        with open(self.spoken) as spoken:
+            return spoken.read()
+
     def place_the_fleet(self):
         # The Carrier from the keyboard: Tab from the last-shot boxes to the
         # Enemy Sea, Tab again to the Home Sea, then Space and the arrows.
@@ -208,7 +263,6 @@ class Walk:
         expect(self.receive() == MSG_READY, "the game did not say it was ready")
 
     def play(self):
-        self.send(MSG_READY)
         self.send(MSG_YOUR_TURN)
         self.focus(self.find("text", "Last incoming shot"))
         key("Tab", "Down", "Right", "Return")
@@ -237,4 +291,4 @@ class Walk:
 
 
 if __name__ == "__main__":
-    Walk(sys.argv[1]).run()
+    Walk(sys.argv[1], sys.argv[2]).run()

@@ -28,10 +28,11 @@ PortMapping::~PortMapping()
         return;
     m_shared->stopping = true;
     m_shared->wake.notify_all();
-    // A worker that holds nothing (still looking for a router) adds nothing
-    // once it is stopping: there is nothing to wait for.
-    const bool done = m_shared->wake.wait_for(lock, ShutdownPatience,
-                                              [&] { return m_shared->stopped || !m_shared->holding; });
+    // A worker that is still looking for a router and holds nothing adds
+    // nothing once it is stopping: there is nothing to wait for.
+    const bool done = m_shared->wake.wait_for(lock, ShutdownPatience, [&] {
+        return m_shared->stopped || (m_shared->searching && !m_shared->holding);
+    });
     const bool stopped = m_shared->stopped;
     lock.unlock();
     if (done && stopped)

@@ -67,17 +67,32 @@ private:
         if (wanted.isEmpty())
             return std::nullopt;
         if (!m_router)
-            m_router = PortMappingDiscovery::find();
+            m_router = search();
         std::optional<PortMappingReport> report = ask(wanted, request);
         // A router that answered once and is silent now may have gone or
         // restarted: look again, once.
         if (report && report->outcome == PortMappingReport::NoRouter && m_router) {
             m_router.reset();
             m_mapped.clear();
-            m_router = PortMappingDiscovery::find();
+            m_router = search();
             report = ask(wanted, request);
         }
         return report;
+    }
+
+    std::unique_ptr<PortMappingRouter> search()
+    {
+        setSearching(true);
+        std::unique_ptr<PortMappingRouter> router = PortMappingDiscovery::find();
+        setSearching(false);
+        return router;
+    }
+
+    void setSearching(bool searching)
+    {
+        const std::lock_guard lock(m_shared->mutex);
+        m_shared->searching = searching;
+        m_shared->wake.notify_all();
     }
 
     std::optional<PortMappingReport> ask(const QList<PortMappingPort>& wanted, quint64 request)

@@ -16,6 +16,9 @@ struct PortMapping::Shared {
     // The worker holds forwards, or is asking for one: leaving now would
     // leave them open until their lease ends.
     bool holding = false;
+    // The worker is looking for a router, which takes seconds where none
+    // answers.
+    bool searching = false;
     bool stopping = false;
     bool stopped = false;
     // Where reports go; null once it is being destroyed.

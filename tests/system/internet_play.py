@@ -37,6 +37,11 @@ def boxes(display, player):
     return [w for w in display.windows(player.process.pid, "^Ossaria$") if w != player.window]
 
 
+def disconnect(display, player):
+    player.click(150 + 150, 3825 + 1275, 1890, 240)
+    answer_box(display, player)
+
+
 def answer_box(display, player, title="Ossaria"):
     """Presses OK in the game's modal box, once it shows."""
     box = poll(f"the box {title!r}", lambda: player.tidy().get(title))
@@ -87,8 +92,19 @@ def with_router(session, display):
     check("Free prizes" not in home.chat_lines("remote"), "a stranger's datagram is shown in the chat")
 
     note("disconnecting")
-    home.click(150 + 150, 3825 + 1275, 1890, 240)
-    answer_box(display, home)
+    disconnect(display, home)
+    poll("the forwards to end after Disconnect", lambda: bed.forwards() == [])
+    answer_box(display, friend)
+
+    note("joining the friend")
+    friend.press("Receive")
+    friend.wait_log("Waiting for connection...")
+    home.connect(FRIEND)
+    check(home.wait_log("Please position your ships") == [
+        "New Game...", "Connecting...", f"Connected to {FRIEND}", "Please position your ships"],
+        "the joining player's log")
+    poll("the chat port forwarded while joining", lambda: bed.forwards() == FORWARDS[1:])
+    disconnect(display, home)
     poll("the forwards to end after Disconnect", lambda: bed.forwards() == [])
     answer_box(display, friend)
 
@@ -99,7 +115,14 @@ def with_router(session, display):
     exit_game(display, home)
     check(bed.forwards() == [], "the forwards end with the program")
 
+    note("the option turned off")
     home = Player(session, display, bed, "home", (0, 0))
+    display.xdotool("windowfocus", "--sync", home.window, "key", "alt+o", "r")
+    home.press("Receive")
+    check(not within(DISCOVERY, lambda: home.log() != ["New Game...", "Waiting for connection..."], interval=0.5),
+          f"the router was asked with the option off: {home.log()}")
+    check(bed.forwards() == [], "the router was asked with the option off")
+    display.xdotool("windowfocus", "--sync", home.window, "key", "ctrl+n", "alt+o", "r")
     home.press("Receive")
     home.wait_log(OUTSIDE_LINE)
     home.process.terminate()

@@ -13,7 +13,7 @@ not forward to an outside address in a reserved range such as this one.
 
 The friend's machine knows the name home.example (a dynamic-DNS name for
 the router's outside address); its resolver asks a name server on that
-machine which never answers, so that any other name takes two seconds and
+machine which never answers, so that any other name takes five seconds and
 does not resolve.
 
 Every process runs under the test's session and ends with it; the three
@@ -24,6 +24,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 
 from harness import Lines, check, poll
 
@@ -109,6 +110,7 @@ class RouterBed:
 
     def __init__(self, session, daemon="forwards"):
         self.session = session
+        self.folder = tempfile.mkdtemp(dir=session.dir)
         self.names = {}
         own = os.readlink("/proc/self/ns/net")
         self.holders = {name: session.start(["unshare", "--net", "sleep", "infinity"])
@@ -133,7 +135,7 @@ class RouterBed:
             self._start_daemons(refuse=daemon == "refuses")
 
     def _start_daemons(self, refuse):
-        folder = self.session.dir
+        folder = self.folder
         # miniupnpd asks the STUN server once at its start and ends if it
         # gets no answer, so the server must be listening first.
         stun_config = os.path.join(folder, "stun.conf")
@@ -153,12 +155,12 @@ class RouterBed:
              lambda: f":{UPNP_HTTP_PORT} " in self.run("router", "ss", "-Htln"))
 
     def _name_settings(self):
-        folder = self.session.dir
+        folder = self.folder
         self.names = {"/etc/hosts": os.path.join(folder, "hosts"), "/etc/resolv.conf": os.path.join(folder, "resolv.conf")}
         with open(self.names["/etc/hosts"], "w") as hosts:
             hosts.write(f"127.0.0.1 localhost\n{ROUTER_OUTSIDE} {HOME_NAME}\n")
         with open(self.names["/etc/resolv.conf"], "w") as resolver:
-            resolver.write(f"nameserver {FRIEND}\noptions timeout:2 attempts:1\n")
+            resolver.write(f"nameserver {FRIEND}\noptions timeout:5 attempts:1\n")
         self.start("friend", [sys.executable, "-c", SILENT_NAME_SERVER])
         poll("the friend's name server", lambda: f"{FRIEND}:53 " in self.run("friend", "ss", "-Hunl"))
 

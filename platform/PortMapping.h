@@ -23,7 +23,7 @@ struct PortMappingPort {
 struct PortMappingReport {
     enum Outcome {
         // No router answered, or this machine needs none (it has an address
-        // of its own on the Internet, or no network at all).
+        // of its own on the Internet, or no network at all). Never reported.
         NoRouter,
         // Every port is forwarded from the router's outside address.
         Forwarded,
@@ -59,7 +59,8 @@ public:
 
     // The ports to forward from now on, in place of those asked for before;
     // none ends every forward. Returns the number that the request's report
-    // carries. Asking for no port reports nothing.
+    // carries. Asking for no port, and asking where no router answers,
+    // reports nothing.
     quint64 Request(const QList<PortMappingPort>& ports);
 
     struct Shared;

@@ -36,8 +36,10 @@ public:
                 const QList<PortMappingPort> wanted = m_shared->wanted;
                 const quint64 request = m_shared->takenRequest = m_shared->wantedRequest;
                 lock.unlock();
+                // Where no router answers there is nothing to tell, and no
+                // event at all: the game goes on exactly as without a router.
                 const std::optional<PortMappingReport> report = take(wanted, request);
-                if (report)
+                if (report && report->outcome != PortMappingReport::NoRouter)
                     m_shared->post(request, *report);
                 lock.lock();
             } else if (m_renewAt && Clock::now() >= *m_renewAt) {

@@ -5,6 +5,10 @@
 #include <chrono>
 #include <optional>
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -13,6 +17,8 @@ using Clock = std::chrono::steady_clock;
 // lease, so that one renewal the router misses does not end it.
 constexpr std::chrono::seconds Lease{600};
 constexpr std::chrono::seconds RenewEvery = Lease / 3;
+
+constexpr int BackgroundNice = 10;
 
 class Worker {
 public:
@@ -184,5 +190,8 @@ private:
 
 void PortMappingWorker::serve(std::shared_ptr<PortMapping::Shared> shared)
 {
+    // The router's answers may wait; the window's repaint may not. On Linux
+    // a thread has a priority of its own.
+    setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), BackgroundNice);
     Worker(std::move(shared)).run();
 }

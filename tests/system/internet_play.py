@@ -76,6 +76,8 @@ def with_router(session, display):
     check(home.wait_log(OUTSIDE_LINE) == ["New Game...", "Waiting for connection...", OUTSIDE_LINE],
           "the host's log names the router's outside address")
     check(bed.forwards() == FORWARDS, f"the router forwards the game's ports: {bed.forwards()}")
+    check(all(0 < forward[-1] <= 600 for forward in bed.forwards(leases=True)),
+          f"the forwards' leases end within ten minutes: {bed.forwards(leases=True)}")
 
     note("joining by name")
     friend.connect("slow.example")

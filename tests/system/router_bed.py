@@ -190,10 +190,12 @@ class RouterBed:
     def run(self, host, *arguments):
         return self._run(*self._enter(host), *arguments)
 
-    def forwards(self):
+    def forwards(self, leases=False):
         """The router's list of forwards, as miniupnpd gives it to a UPnP
         client on the home network: (protocol, outside port, inside address,
-        inside port) each."""
+        inside port) each, and the seconds left of its lease if asked."""
         listing = self.run("home", "upnpc", "-u", f"http://{ROUTER_INSIDE}:{UPNP_HTTP_PORT}/rootDesc.xml", "-l")
-        return sorted((m["protocol"], int(m["outside"]), m["address"], int(m["inside"])) for m in re.finditer(
-            r"^\s*\d+ (?P<protocol>TCP|UDP)\s+(?P<outside>\d+)->(?P<address>[\d.]+):(?P<inside>\d+)", listing, re.M))
+        found = re.finditer(r"^\s*\d+ (?P<protocol>TCP|UDP)\s+(?P<outside>\d+)->(?P<address>[\d.]+):(?P<inside>\d+)"
+                            r"\s+'[^']*' '[^']*' (?P<lease>\d+)", listing, re.M)
+        return sorted((m["protocol"], int(m["outside"]), m["address"], int(m["inside"]))
+                      + ((int(m["lease"]),) if leases else ()) for m in found)

@@ -40,6 +40,7 @@ void frmMain::butReceive_Click()
         return;
     }
     bHost = true;
+    askRouter(true);
 }
 
 void frmMain::butConnect_Click()
@@ -52,6 +53,7 @@ void frmMain::butConnect_Click()
         return;
     }
     AppendStatus(QStringLiteral("Connecting..."));
+    askRouter(false);
 }
 
 void frmMain::Winsock1_ConnectionRequest(long requestID)
@@ -102,6 +104,7 @@ void frmMain::Winsock1_Error(short Number, const QString& Description)
     Toolkit::MsgBox(errorText(Number, Description) + QStringLiteral("\r\nClosing Connection"));
     Winsock1->Close();
     bConnected = false;
+    releaseRouter();
 }
 
 void frmMain::mnuChatOpen_Click()

@@ -238,4 +238,5 @@ void frmMain::ResetGame()
     }
     editStatus->replace(QStringLiteral("New Game..."));
     Winsock1->Close();
+    releaseRouter();
 }

@@ -5,6 +5,7 @@
 #include "ControlLibrary.h"
 #include "MenuShortcuts.h"
 #include "PictureBox.h"
+#include "PortMapping.h"
 #include "StatusLog.h"
 #include "TileButton.h"
 #include "Toolkit.h"
@@ -26,6 +27,8 @@ frmMain::frmMain(std::unique_ptr<WavePlayer> sound, const QStringList& controlFo
     Sound = m_sound.get();
     Winsock1 = new Winsock(Winsock::sckTCPProtocol, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    PortMapping1 = new PortMapping(this);
+    PortMapping1->setObjectName(QStringLiteral("PortMapping1"));
     buildWindow();
     connectHandlers();
     giveMenuShortcutsPrecedence(this);
@@ -78,6 +81,8 @@ void frmMain::connectHandlers()
     connect(Winsock1, &Winsock::SendProgress, this, &frmMain::Winsock1_SendProgress);
     connect(Winsock1, &Winsock::Closed, this, &frmMain::Winsock1_Close);
     connect(Winsock1, &Winsock::Error, this, &frmMain::Winsock1_Error);
+    connect(mnuOptionsRouter, &QAction::triggered, this, &frmMain::mnuOptionsRouter_Click);
+    connect(PortMapping1, &PortMapping::Reported, this, &frmMain::PortMapping1_Reported);
 }
 
 void frmMain::loadControlLibrary(const QStringList& folders)

@@ -12,6 +12,8 @@
 #include <memory>
 
 class PictureBox;
+class PortMapping;
+struct PortMappingReport;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -76,6 +78,7 @@ public:
     QAction* mnuFileExit = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuOptionsSound = nullptr;
+    QAction* mnuOptionsRouter = nullptr;
     QMenu* mnuChat = nullptr;
     QAction* mnuChatOpen = nullptr;
     QAction* mnuChatClose = nullptr;
@@ -85,6 +88,8 @@ public:
 
     Winsock* Winsock1 = nullptr;
     WavePlayer* Sound = nullptr;
+    // Asks the local router to forward the game's ports from the Internet.
+    PortMapping* PortMapping1 = nullptr;
     // The control library's component; null when the library could not be loaded.
     QWidget* QvControls1 = nullptr;
 
@@ -99,6 +104,8 @@ public:
     bool bGameOn = false;
     bool bHost = false;
     bool bStartPending = false;
+    // The router is asked to open the way (Options menu); new games keep it.
+    bool bUseRouter = true;
     short iShotTile = 0;
     short iHitCount = 0;
 
@@ -140,6 +147,9 @@ public:
     void mnuChatOpen_Click();
     void mnuChatClose_Click();
 
+    void mnuOptionsRouter_Click();
+    void PortMapping1_Reported(quint64 request, const PortMappingReport& report);
+
     void mnuHelpGame_Click();
     void mnuHelpAbout_Click();
     void picShip_Click();
@@ -174,10 +184,14 @@ private:
     void loadControlLibrary(const QStringList& folders);
     void showTurn();
     void reportCallFailure(int number, const QString& description);
+    void askRouter(bool hosting);
+    void releaseRouter();
 
     std::unique_ptr<WavePlayer> m_sound;
     // Where each sound was found, looked for on its first play only: a shot's
     // sound is played before its answer is sent, and a look on disk every
     // time would hold the answer back.
     QHash<QString, QString> m_soundFiles;
+    // The request whose report the host shows; 0 while not hosting.
+    quint64 m_routerHosting = 0;
 };

@@ -204,6 +204,9 @@ void frmMain::buildMenus()
     mnuOptionsSound = addItem(mnuOptions, "mnuOptionsSound", QStringLiteral("&Sound"), "Ctrl+S");
     mnuOptionsSound->setCheckable(true);
     mnuOptionsSound->setChecked(true);
+    mnuOptionsRouter = addItem(mnuOptions, "mnuOptionsRouter", tr("Open Ports on the &Router"), "");
+    mnuOptionsRouter->setCheckable(true);
+    mnuOptionsRouter->setChecked(bUseRouter);
 
     mnuChat = addMenu("mnuChat", QStringLiteral("&Chat"));
     mnuChatOpen = addItem(mnuChat, "mnuChatOpen", QStringLiteral("&Open"), "Ctrl+O");

@@ -70,18 +70,9 @@ QString dotted(const QHostAddress& address)
     return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
-QHostAddress resolve(const QString& host)
-{
-    QHostAddress address;
-    if (address.setAddress(host))
-        return address;
-    const QHostInfo info = QHostInfo::fromName(host);
-    for (const QHostAddress& candidate : info.addresses()) {
-        if (candidate.protocol() == QAbstractSocket::IPv4Protocol)
-            return candidate;
-    }
-    return {};
-}
+// A name's lookup must never hold the window up; meanwhile this many
+// datagrams wait for it, and any more are lost, as the network may lose them.
+constexpr std::size_t MaxUnresolvedDatagrams = 64;
 
 // Notes each peer's address the moment its connection is accepted: a peer
 // that closes at once takes its address with it. A connection waiting for
@@ -182,8 +173,10 @@ QString Winsock::LocalIP() const
         return dotted(m_stream->localAddress());
     // The address this machine would use towards the peer: connecting a
     // datagram socket sends nothing but chooses the route.
-    QHostAddress peer;
-    if (peer.setAddress(RemoteHost)) {
+    QHostAddress peer(RemoteHost);
+    if (peer.isNull() && RemoteHost == m_datagramPeerName)
+        peer = m_datagramPeer;
+    if (!peer.isNull()) {
         QUdpSocket probe;
         probe.connectToHost(peer, validPort(RemotePort) && RemotePort ? quint16(RemotePort) : 9);
         if (probe.waitForConnected(200) && !probe.localAddress().isNull())
@@ -493,9 +486,6 @@ SocketResult Winsock::SendData(const QString& text)
     const QByteArray payload = text.toLatin1();
     if (payload.size() > MaxDatagram)
         return describe(QAbstractSocket::DatagramTooLargeError);
-    const QHostAddress peer = resolve(RemoteHost);
-    if (peer.isNull())
-        return describe(QAbstractSocket::HostNotFoundError);
     if (m_state == sckClosed) {
         const SocketResult bound = bindDatagram();
         if (!bound.ok())
@@ -503,11 +493,66 @@ SocketResult Winsock::SendData(const QString& text)
     }
     if (!m_datagram)
         return wrongState();
+    if (RemoteHost != m_datagramPeerName) {
+        m_datagramPeerName = RemoteHost;
+        m_datagramPeer = QHostAddress(RemoteHost);
+        if (m_datagramPeer.isNull())
+            lookUpDatagramPeer();
+    }
+    if (m_datagramPeer.isNull()) {
+        if (m_unresolved.size() < MaxUnresolvedDatagrams)
+            m_unresolved.push_back(payload);
+        return Ok;
+    }
+    writeDatagram(payload);
+    return Ok;
+}
+
+void Winsock::writeDatagram(const QByteArray& payload)
+{
     // A datagram that the network refuses (no route) is reported by the
     // Error event from the event loop, never inside this call.
     const EventGate::Hold laterThanThisCall;
-    m_datagram->writeDatagram(payload, peer, quint16(RemotePort));
-    return Ok;
+    m_datagram->writeDatagram(payload, m_datagramPeer, quint16(RemotePort));
+}
+
+// A host name is looked up by Qt's own resolver threads; what was sent
+// meanwhile goes out once the address is known. A name that does not
+// resolve is the Error event, like a failure of the network.
+void Winsock::lookUpDatagramPeer()
+{
+    const quint64 generation = m_generation;
+    m_datagramLookup = QHostInfo::lookupHost(RemoteHost, this, [this, generation](const QHostInfo& info) {
+        m_datagramLookup = -1;
+        if (generation != m_generation || !m_datagram)
+            return;
+        for (const QHostAddress& candidate : info.addresses()) {
+            if (candidate.protocol() == QAbstractSocket::IPv4Protocol) {
+                m_datagramPeer = candidate;
+                break;
+            }
+        }
+        std::deque<QByteArray> waiting;
+        waiting.swap(m_unresolved);
+        if (m_datagramPeer.isNull()) {
+            m_state = sckError;
+            const SocketResult failure = describe(QAbstractSocket::HostNotFoundError);
+            raise([this, failure] { emit Error(short(failure.number), failure.description); });
+            return;
+        }
+        for (const QByteArray& payload : waiting)
+            writeDatagram(payload);
+    });
+}
+
+void Winsock::forgetDatagramPeer()
+{
+    if (m_datagramLookup >= 0)
+        QHostInfo::abortHostLookup(m_datagramLookup);
+    m_datagramLookup = -1;
+    m_datagramPeerName.clear();
+    m_datagramPeer.clear();
+    m_unresolved.clear();
 }
 
 void Winsock::onDatagramReadyRead()
@@ -527,6 +572,10 @@ void Winsock::onDatagramReadyRead()
         const QNetworkDatagram datagram = socket->receiveDatagram();
         if (!datagram.isValid())
             break;
+        // Only the peer writes in the chat: with the port open to the
+        // Internet, anyone else could write as if the peer had.
+        if (!datagram.senderAddress().isEqual(m_datagramPeer, QHostAddress::ConvertV4MappedToIPv4))
+            continue;
         ++taken;
         bytesTaken += datagram.data().size();
         m_datagrams.push_back(datagram.data());
@@ -580,6 +629,7 @@ void Winsock::Close()
         m_datagram->deleteLater();
         m_datagram = nullptr;
     }
+    forgetDatagramPeer();
     m_received.clear();
     m_datagrams.clear();
     m_datagramBacklogFull = false;

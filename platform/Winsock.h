@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 
@@ -109,7 +110,9 @@ public:
     // Stream: hands one 16-bit value to the kernel; a peer that leaves too
     // much unread fails the connection with Error 10055. Datagram: sends the
     // text as one datagram to RemoteHost:RemotePort, binding LocalPort first
-    // when the socket is closed.
+    // when the socket is closed. A host name is looked up in the background;
+    // one that does not resolve raises Error 11001. The socket takes
+    // datagrams from that host only.
     SocketResult SendData(qint16 value);
     SocketResult SendData(const QString& text);
     // Stream: takes the next complete value. Datagram: takes the next whole
@@ -150,6 +153,9 @@ private:
     void resumeReading();
     void failUnread();
     SocketResult bindDatagram();
+    void writeDatagram(const QByteArray& payload);
+    void lookUpDatagramPeer();
+    void forgetDatagramPeer();
 
     Protocol m_protocol;
     short m_state = sckClosed;
@@ -159,6 +165,13 @@ private:
     QUdpSocket* m_datagram = nullptr;
     QByteArray m_received;
     std::deque<QByteArray> m_datagrams;
+    // Where datagrams go, and the one address that they are taken from; the
+    // RemoteHost text it was found for; the lookup of that text while it runs
+    // and what was sent meanwhile.
+    QHostAddress m_datagramPeer;
+    QString m_datagramPeerName;
+    int m_datagramLookup = -1;
+    std::deque<QByteArray> m_unresolved;
     QHash<long, QTcpSocket*> m_requests;
     bool m_requestDue = false;
     QString m_peerIP;

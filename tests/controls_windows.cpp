@@ -228,6 +228,27 @@ private slots:
         QTRY_COMPARE(remoteLines().mid(3), shown);
     }
 
+    // Only the peer writes in the chat: a datagram from another address is
+    // not shown. A peer given by name is found without a blocking lookup.
+    void showsThePeerOnly_data()
+    {
+        QTest::addColumn<QString>("peer");
+        QTest::newRow("address") << "127.0.0.1";
+        QTest::newRow("name") << "localhost";
+    }
+
+    void showsThePeerOnly()
+    {
+        QFETCH(QString, peer);
+        openChat(QString::number(m_port), peer);
+        QTRY_COMPARE(remoteLines().size(), 3);
+        QUdpSocket stranger;
+        QVERIFY(stranger.bind(QHostAddress(QStringLiteral("127.0.0.2")), 0));
+        QCOMPARE(stranger.writeDatagram("Free prizes", QHostAddress::LocalHost, m_port), 11);
+        QCOMPARE(peerSends("Still me"), 8);
+        QTRY_COMPARE(remoteLines().mid(3), QStringList{"Still me"});
+    }
+
     // An area holds at most 512 Ki characters and 10,000 lines, the newest.
     void areasKeepTheirNewestText()
     {

@@ -16,6 +16,15 @@ namespace {
 
 constexpr int RetryMs = 1000;
 
+// What a connection may hold that the kernel has not taken, as in the game:
+// every answer is two bytes and a peer that reads them never lets this fill,
+// so one that does is not reading and is let go rather than grow the robot.
+constexpr qint64 MaxUnsentBytes = 65536;
+
+// What is read from the network at a time, so that a flood is taken in
+// steps of this size rather than all at once.
+constexpr qint64 ReadBatchBytes = 65536;
+
 QString dotted(const QHostAddress& address)
 {
     bool isIPv4 = false;
@@ -139,10 +148,14 @@ void RobotSession::onJoinFailed(const QString& reason)
 void RobotSession::beginMatch(QTcpSocket* socket)
 {
     m_socket = socket;
-    const quint64 connection = ++m_connection;
+    ++m_connection;
     socket->setParent(this);
     // Nagle off: every message is two bytes and the peer waits for it.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket->setReadBufferSize(ReadBatchBytes);
+    // The kernel need not hold more for a peer that reads nothing than the
+    // robot would: with two bytes a message, this is plenty for one that reads.
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, MaxUnsentBytes);
     connect(socket, &QTcpSocket::readyRead, this, &RobotSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, [this] { endConnection(QString()); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
@@ -150,12 +163,6 @@ void RobotSession::beginMatch(QTcpSocket* socket)
         if (error != QAbstractSocket::RemoteHostClosedError)
             endConnection(socket->errorString());
     });
-    // The start of a match waits for the ready code to leave, as in the game:
-    // a send is complete once the event loop has seen its bytes written.
-    connect(socket, &QTcpSocket::bytesWritten, this, [this, connection] {
-        if (connection == m_connection)
-            sendComplete();
-    }, Qt::QueuedConnection);
 
     m_reader.clear();
     m_board = {};
@@ -180,12 +187,19 @@ void RobotSession::onReadyRead()
     if (!socket)
         return;
     m_reader.append(socket->readAll());
+    // The answers to what was read leave together once it is all dispatched:
+    // one write for a flood rather than one for each of its values.
+    m_answering = true;
     while (connection == m_connection) {
         const std::optional<qint16> value = m_reader.next();
         if (!value)
-            return;
+            break;
         dispatch(*value);
     }
+    m_answering = false;
+    if (connection != m_connection)
+        return;
+    deliver();
 }
 
 // The end of a connection, whoever ended it; `why` is empty for a close.
@@ -196,6 +210,8 @@ void RobotSession::endConnection(const QString& why)
     QTcpSocket* const socket = std::exchange(m_socket, nullptr);
     ++m_connection;
     socket->disconnect(this);
+    // The answers of the last read go with it, as far as the kernel takes them.
+    socket->flush();
     socket->close();
     socket->deleteLater();
     m_shotTimer.stop();
@@ -226,8 +242,16 @@ void RobotSession::send(qint16 value)
     if (!m_socket)
         return;
     m_socket->write(encodeValue(value));
-    // Into the kernel now: the peer waits for every value.
+    if (!m_answering)
+        deliver();
+}
+
+// Into the kernel now: the peer waits for every value.
+void RobotSession::deliver()
+{
     m_socket->flush();
+    if (m_socket && m_socket->bytesToWrite() > MaxUnsentBytes)
+        endConnection(QStringLiteral("No buffer space is available: the peer reads no answers"));
 }
 
 void RobotSession::dispatch(qint16 value)
@@ -238,6 +262,9 @@ void RobotSession::dispatch(qint16 value)
     }
     switch (value) {
     case msgReady:
+        // The robot is ready from the moment of connection, so the peer's
+        // ready code is always the last one, and the start follows at once,
+        // as it does in the game's dispatch.
         emit logged(QStringLiteral("opponent ready"));
         bOppReady = true;
         opponentReady();

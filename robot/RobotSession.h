@@ -57,6 +57,7 @@ private:
 
     void dispatch(qint16 value);
     void send(qint16 value);
+    void deliver();
     void declareReady();
     void opponentReady();
     void sendComplete();
@@ -76,6 +77,7 @@ private:
     QTimer m_shotTimer;
     bool m_joinAnnounced = false;
     bool m_retrying = false;
+    bool m_answering = false; // dispatching what was read: answers wait for deliver()
     quint64 m_connection = 0; // counts connections, so late events of an old one are dropped
 
     // The match on the current connection, with the game's own flags.

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -69,11 +70,20 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
+// The lines of one pass of the event loop leave together: a peer that sends
+// a flood of values costs one write of many lines, not one write per line.
 void printLine(const QString& line)
 {
+    static bool flushDue = false;
     std::fputs(qPrintable(line), stdout);
     std::fputc('\n', stdout);
-    std::fflush(stdout);
+    if (flushDue)
+        return;
+    flushDue = true;
+    QTimer::singleShot(0, [] {
+        flushDue = false;
+        std::fflush(stdout);
+    });
 }
 
 int fail(const QString& message)

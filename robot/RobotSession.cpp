@@ -51,6 +51,11 @@ RobotSession::RobotSession(const RobotSettings& settings, QObject* parent)
     connect(&m_retryTimer, &QTimer::timeout, this, [this] { m_settings.host ? listen() : join(); });
     m_shotTimer.setSingleShot(true);
     connect(&m_shotTimer, &QTimer::timeout, this, &RobotSession::fire);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(settings.idleSeconds * 1000);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        endConnection(QStringLiteral("idle: nothing received for %1 s").arg(m_settings.idleSeconds));
+    });
     connect(&m_server, &QTcpServer::newConnection, this, &RobotSession::onNewConnection);
 }
 
@@ -171,6 +176,7 @@ void RobotSession::beginMatch(QTcpSocket* socket)
     m_shotInFlight = -1;
     m_started = m_won = m_lost = false;
 
+    m_idleTimer.start();
     emit logged(QStringLiteral("connected to ") + dotted(socket->peerAddress()));
     m_fleet = randomFleet(m_rng);
     emit logged(fleetLine(m_fleet.squares));
@@ -200,6 +206,10 @@ void RobotSession::onReadyRead()
     if (connection != m_connection)
         return;
     deliver();
+    // The peer's silence counts from here: the time the robot took to answer
+    // is not the peer's.
+    if (m_socket)
+        m_idleTimer.start();
 }
 
 // The end of a connection, whoever ended it; `why` is empty for a close.
@@ -215,6 +225,7 @@ void RobotSession::endConnection(const QString& why)
     socket->close();
     socket->deleteLater();
     m_shotTimer.stop();
+    m_idleTimer.stop();
     if (!why.isEmpty())
         emit logged(QStringLiteral("error ") + why);
     emit logged(QStringLiteral("closed"));

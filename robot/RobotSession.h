@@ -22,6 +22,7 @@ struct RobotSettings {
     int games = 0;         // stop after this many matches; 0 never stops
     Strategy strategy = fireDensity;
     int delayMs = 600;     // pause before each shot
+    int idleSeconds = 600; // let a peer go that has sent nothing for this long
     std::uint64_t seed = 0;
 };
 
@@ -75,6 +76,7 @@ private:
     ValueReader m_reader;
     QTimer m_retryTimer;
     QTimer m_shotTimer;
+    QTimer m_idleTimer;
     bool m_joinAnnounced = false;
     bool m_retrying = false;
     bool m_answering = false; // dispatching what was read: answers wait for deliver()

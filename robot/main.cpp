@@ -54,7 +54,10 @@ One line per event is printed on standard output:
   closed                    the connection has ended
   garbage V                 a value that means nothing, ignored
   unexpected V              an answer or turn code out of place, ignored
-  error TEXT                a connection failed or broke
+  error TEXT                a connection failed or broke, or the robot let go
+                            of a peer that did not read its answers ("error No
+                            buffer space is available: ...") or sent nothing
+                            for too long ("error idle: ...")
   summary: ...              at the end: matches, won, lost, abandoned, shots, garbage
 
 A match counts when its connection ends, won, lost or abandoned. After each
@@ -127,6 +130,9 @@ int main(int argc, char* argv[])
          QStringLiteral("name"), QStringLiteral("density")},
         {QStringLiteral("delay"), QStringLiteral("Wait <ms> before each shot (default 600)."),
          QStringLiteral("ms"), QStringLiteral("600")},
+        {QStringLiteral("idle"),
+         QStringLiteral("Let a peer go that sends nothing for <seconds> (default 600)."),
+         QStringLiteral("seconds"), QStringLiteral("600")},
         {QStringLiteral("simulate"),
          QStringLiteral("Play <n> offline games per strategy against random fleets and print "
                         "shots (mean, median, 95th percentile, maximum) and time per shot."),
@@ -136,12 +142,15 @@ int main(int argc, char* argv[])
 
     qint64 games = 0;
     qint64 delay = 600;
+    qint64 idle = 600;
     qint64 simulated = 0;
     qint64 seed = 0;
     if (!readNumber(parser, QStringLiteral("games"), 1, 1'000'000'000, games))
         return fail(QStringLiteral("--games needs a whole number of at least 1"));
     if (!readNumber(parser, QStringLiteral("delay"), 0, 3'600'000, delay))
         return fail(QStringLiteral("--delay needs milliseconds, 0 or more"));
+    if (!readNumber(parser, QStringLiteral("idle"), 1, 86'400, idle))
+        return fail(QStringLiteral("--idle needs seconds, 1 to 86400"));
     if (!readNumber(parser, QStringLiteral("simulate"), 1, 100'000'000, simulated))
         return fail(QStringLiteral("--simulate needs a whole number of at least 1"));
     if (!readNumber(parser, QStringLiteral("seed"), 0, std::numeric_limits<qint64>::max(), seed))
@@ -166,6 +175,7 @@ int main(int argc, char* argv[])
     settings.wait = parser.isSet(QStringLiteral("wait"));
     settings.games = int(games);
     settings.delayMs = int(delay);
+    settings.idleSeconds = int(idle);
     settings.seed = std::uint64_t(seed);
     settings.strategy = strategyNamed(parser.value(QStringLiteral("strategy")).toStdString());
     if (!settings.strategy)

@@ -240,12 +240,14 @@ void RobotSession::endConnection(const QString& why)
     waitForNextMatch();
 }
 
+// A guest joins again only after a pause, however the last connection
+// ended, so that a host that drops it at once is not called without end.
 void RobotSession::waitForNextMatch()
 {
     if (m_settings.host)
         listen();
     else
-        join();
+        m_retryTimer.start();
 }
 
 void RobotSession::send(qint16 value)

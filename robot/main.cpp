@@ -31,6 +31,10 @@ port 6431, so the game cannot tell it from another copy of the game.
   --join ADDRESS  join a game that listens at ADDRESS (press Receive in the game);
                   with --wait, try again once a second until it listens
 
+Either way it lets a peer go that sends nothing for --idle seconds (600, ten
+minutes, unless told otherwise) or stops reading the answers, and waits for
+the next player; it joins again a second after a connection has ended.
+
 It places a random fleet, answers every shot truthfully and fires by the
 chosen strategy:
   random   any square not fired at yet

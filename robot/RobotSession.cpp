@@ -84,13 +84,15 @@ void RobotSession::listen()
         emit logged(QStringLiteral("listening on %1").arg(GamePort));
         return;
     }
-    emit logged(QStringLiteral("error cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString()));
+    const QString reason =
+        QStringLiteral("cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString());
     // Between matches the port may be taken for a moment; at the start it
     // is a mistake that the user has to see.
     if (m_matches == 0) {
-        emit finished(1);
+        emit failed(reason);
         return;
     }
+    emit logged(QStringLiteral("error ") + reason);
     m_retryTimer.start();
 }
 
@@ -139,8 +141,7 @@ void RobotSession::join()
 void RobotSession::onJoinFailed(const QString& reason)
 {
     if (!m_settings.wait && m_matches == 0) {
-        emit logged(QStringLiteral("error ") + reason);
-        emit finished(1);
+        emit failed(QStringLiteral("cannot join %1: %2").arg(m_settings.address, reason));
         return;
     }
     if (!m_retrying) {
@@ -234,7 +235,7 @@ void RobotSession::endConnection(const QString& why)
     m_losses += m_lost;
     if (m_settings.games > 0 && m_matches >= m_settings.games) {
         emit logged(summary());
-        emit finished(0);
+        emit finished();
         return;
     }
     waitForNextMatch();

@@ -37,14 +37,16 @@ public:
     explicit RobotSession(const RobotSettings& settings, QObject* parent = nullptr);
 
     // Starts hosting or joining. When hosting cannot listen, or joining
-    // without waiting cannot connect, an error line and finished(1) follow.
+    // without waiting cannot connect, failed() follows.
     void start();
     QString summary() const;
 
 signals:
     void logged(const QString& line);
-    // The last match has ended (0), or the session could not go on (1).
-    void finished(int exitCode);
+    // The last match asked for has ended.
+    void finished();
+    // The session cannot go on; `reason` says why.
+    void failed(const QString& reason);
 
 private:
     void listen();

@@ -65,7 +65,12 @@ One line per event is printed on standard output:
   summary: ...              at the end: matches, won, lost, abandoned, shots, garbage
 
 A match counts when its connection ends, won, lost or abandoned. After each
-match the robot waits for the next one.)";
+match the robot waits for the next one.
+
+Exit status: 0 once the matches asked for are played, or on an interrupt or
+termination signal (the summary comes first); 1 when it cannot listen or its
+connection fails, with the reason on standard error; 2 for options it cannot
+use.)";
 
 // SIGINT and SIGTERM end the run through the event loop, so that the
 // summary is still printed.
@@ -93,9 +98,14 @@ void printLine(const QString& line)
     });
 }
 
-int fail(const QString& message)
+void printError(const QString& message)
 {
     std::fprintf(stderr, "kelvask-robot: %s\n", qPrintable(message));
+}
+
+int fail(const QString& message)
+{
+    printError(message);
     return 2;
 }
 
@@ -142,7 +152,13 @@ int main(int argc, char* argv[])
                         "shots (mean, median, 95th percentile, maximum) and time per shot."),
          QStringLiteral("n")},
     });
+    // QCommandLineParser::process() would end a usage error with status 1.
+    if (!parser.parse(app.arguments()))
+        return fail(parser.errorText());
     parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument \"%1\" (see --help)")
+                        .arg(parser.positionalArguments().constFirst()));
 
     qint64 games = 0;
     qint64 delay = 600;
@@ -166,6 +182,8 @@ int main(int argc, char* argv[])
                       + int(parser.isSet(QStringLiteral("simulate")));
     if (modes != 1)
         return fail(QStringLiteral("give one of --host, --join ADDRESS or --simulate N (see --help)"));
+    if (parser.isSet(QStringLiteral("join")) && parser.value(QStringLiteral("join")).trimmed().isEmpty())
+        return fail(QStringLiteral("--join needs the address of a game"));
 
     if (parser.isSet(QStringLiteral("simulate"))) {
         std::printf("seed %lld\n", static_cast<long long>(seed));
@@ -188,8 +206,12 @@ int main(int argc, char* argv[])
 
     RobotSession session(settings);
     QObject::connect(&session, &RobotSession::logged, &printLine);
-    QObject::connect(&session, &RobotSession::finished, &app, &QCoreApplication::exit,
+    QObject::connect(&session, &RobotSession::finished, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
+    QObject::connect(&session, &RobotSession::failed, &app, [](const QString& reason) {
+        printError(reason);
+        QCoreApplication::exit(1);
+    }, Qt::QueuedConnection);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
         auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);

@@ -119,10 +119,16 @@ bool receiveAll(int fd, void* data, std::size_t size)
 
 long residentKiB(int pid)
 {
+    return statusKiB(pid, "VmRSS");
+}
+
+long statusKiB(int pid, const std::string& field)
+{
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    const std::string key = field + ":";
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
     return -1;
 }
 

@@ -43,6 +43,8 @@ bool receiveAll(int fd, void* data, std::size_t size);
 
 // Resident memory and distinct shared libraries of a running process.
 long residentKiB(int pid);
+// A field of /proc/PID/status given in KiB ("VmRSS", "VmHWM"); -1 when absent.
+long statusKiB(int pid, const std::string& field);
 int sharedLibraries(int pid);
 
 struct Figures {

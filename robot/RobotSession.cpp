@@ -16,6 +16,15 @@ namespace {
 
 constexpr int RetryMs = 1000;
 
+// What a connection may hold that the kernel has not taken, as in the game:
+// every answer is two bytes and a peer that reads them never lets this fill,
+// so one that does is not reading and is let go rather than grow the robot.
+constexpr qint64 MaxUnsentBytes = 65536;
+
+// What is read from the network at a time, so that a flood is taken in
+// steps of this size rather than all at once.
+constexpr qint64 ReadBatchBytes = 65536;
+
 QString dotted(const QHostAddress& address)
 {
     bool isIPv4 = false;
@@ -42,6 +51,11 @@ RobotSession::RobotSession(const RobotSettings& settings, QObject* parent)
     connect(&m_retryTimer, &QTimer::timeout, this, [this] { m_settings.host ? listen() : join(); });
     m_shotTimer.setSingleShot(true);
     connect(&m_shotTimer, &QTimer::timeout, this, &RobotSession::fire);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(settings.idleSeconds * 1000);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        endConnection(QStringLiteral("idle: nothing received for %1 s").arg(m_settings.idleSeconds));
+    });
     connect(&m_server, &QTcpServer::newConnection, this, &RobotSession::onNewConnection);
 }
 
@@ -70,13 +84,15 @@ void RobotSession::listen()
         emit logged(QStringLiteral("listening on %1").arg(GamePort));
         return;
     }
-    emit logged(QStringLiteral("error cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString()));
+    const QString reason =
+        QStringLiteral("cannot listen on %1: %2").arg(GamePort).arg(m_server.errorString());
     // Between matches the port may be taken for a moment; at the start it
     // is a mistake that the user has to see.
     if (m_matches == 0) {
-        emit finished(1);
+        emit failed(reason);
         return;
     }
+    emit logged(QStringLiteral("error ") + reason);
     m_retryTimer.start();
 }
 
@@ -125,8 +141,7 @@ void RobotSession::join()
 void RobotSession::onJoinFailed(const QString& reason)
 {
     if (!m_settings.wait && m_matches == 0) {
-        emit logged(QStringLiteral("error ") + reason);
-        emit finished(1);
+        emit failed(QStringLiteral("cannot join %1: %2").arg(m_settings.address, reason));
         return;
     }
     if (!m_retrying) {
@@ -139,10 +154,14 @@ void RobotSession::onJoinFailed(const QString& reason)
 void RobotSession::beginMatch(QTcpSocket* socket)
 {
     m_socket = socket;
-    const quint64 connection = ++m_connection;
+    ++m_connection;
     socket->setParent(this);
     // Nagle off: every message is two bytes and the peer waits for it.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    socket->setReadBufferSize(ReadBatchBytes);
+    // The kernel need not hold more for a peer that reads nothing than the
+    // robot would: with two bytes a message, this is plenty for one that reads.
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, MaxUnsentBytes);
     connect(socket, &QTcpSocket::readyRead, this, &RobotSession::onReadyRead);
     connect(socket, &QTcpSocket::disconnected, this, [this] { endConnection(QString()); });
     connect(socket, &QTcpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
@@ -150,12 +169,6 @@ void RobotSession::beginMatch(QTcpSocket* socket)
         if (error != QAbstractSocket::RemoteHostClosedError)
             endConnection(socket->errorString());
     });
-    // The start of a match waits for the ready code to leave, as in the game:
-    // a send is complete once the event loop has seen its bytes written.
-    connect(socket, &QTcpSocket::bytesWritten, this, [this, connection] {
-        if (connection == m_connection)
-            sendComplete();
-    }, Qt::QueuedConnection);
 
     m_reader.clear();
     m_board = {};
@@ -164,6 +177,7 @@ void RobotSession::beginMatch(QTcpSocket* socket)
     m_shotInFlight = -1;
     m_started = m_won = m_lost = false;
 
+    m_idleTimer.start();
     emit logged(QStringLiteral("connected to ") + dotted(socket->peerAddress()));
     m_fleet = randomFleet(m_rng);
     emit logged(fleetLine(m_fleet.squares));
@@ -180,12 +194,23 @@ void RobotSession::onReadyRead()
     if (!socket)
         return;
     m_reader.append(socket->readAll());
+    // The answers to what was read leave together once it is all dispatched:
+    // one write for a flood rather than one for each of its values.
+    m_answering = true;
     while (connection == m_connection) {
         const std::optional<qint16> value = m_reader.next();
         if (!value)
-            return;
+            break;
         dispatch(*value);
     }
+    m_answering = false;
+    if (connection != m_connection)
+        return;
+    deliver();
+    // The peer's silence counts from here: the time the robot took to answer
+    // is not the peer's.
+    if (m_socket)
+        m_idleTimer.start();
 }
 
 // The end of a connection, whoever ended it; `why` is empty for a close.
@@ -196,9 +221,12 @@ void RobotSession::endConnection(const QString& why)
     QTcpSocket* const socket = std::exchange(m_socket, nullptr);
     ++m_connection;
     socket->disconnect(this);
+    // The answers of the last read go with it, as far as the kernel takes them.
+    socket->flush();
     socket->close();
     socket->deleteLater();
     m_shotTimer.stop();
+    m_idleTimer.stop();
     if (!why.isEmpty())
         emit logged(QStringLiteral("error ") + why);
     emit logged(QStringLiteral("closed"));
@@ -207,18 +235,20 @@ void RobotSession::endConnection(const QString& why)
     m_losses += m_lost;
     if (m_settings.games > 0 && m_matches >= m_settings.games) {
         emit logged(summary());
-        emit finished(0);
+        emit finished();
         return;
     }
     waitForNextMatch();
 }
 
+// A guest joins again only after a pause, however the last connection
+// ended, so that a host that drops it at once is not called without end.
 void RobotSession::waitForNextMatch()
 {
     if (m_settings.host)
         listen();
     else
-        join();
+        m_retryTimer.start();
 }
 
 void RobotSession::send(qint16 value)
@@ -226,8 +256,16 @@ void RobotSession::send(qint16 value)
     if (!m_socket)
         return;
     m_socket->write(encodeValue(value));
-    // Into the kernel now: the peer waits for every value.
+    if (!m_answering)
+        deliver();
+}
+
+// Into the kernel now: the peer waits for every value.
+void RobotSession::deliver()
+{
     m_socket->flush();
+    if (m_socket && m_socket->bytesToWrite() > MaxUnsentBytes)
+        endConnection(QStringLiteral("No buffer space is available: the peer reads no answers"));
 }
 
 void RobotSession::dispatch(qint16 value)
@@ -238,6 +276,9 @@ void RobotSession::dispatch(qint16 value)
     }
     switch (value) {
     case msgReady:
+        // The robot is ready from the moment of connection, so the peer's
+        // ready code is always the last one, and the start follows at once,
+        // as it does in the game's dispatch.
         emit logged(QStringLiteral("opponent ready"));
         bOppReady = true;
         opponentReady();

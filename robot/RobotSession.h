@@ -22,6 +22,7 @@ struct RobotSettings {
     int games = 0;         // stop after this many matches; 0 never stops
     Strategy strategy = fireDensity;
     int delayMs = 600;     // pause before each shot
+    int idleSeconds = 600; // let a peer go that has sent nothing for this long
     std::uint64_t seed = 0;
 };
 
@@ -36,14 +37,16 @@ public:
     explicit RobotSession(const RobotSettings& settings, QObject* parent = nullptr);
 
     // Starts hosting or joining. When hosting cannot listen, or joining
-    // without waiting cannot connect, an error line and finished(1) follow.
+    // without waiting cannot connect, failed() follows.
     void start();
     QString summary() const;
 
 signals:
     void logged(const QString& line);
-    // The last match has ended (0), or the session could not go on (1).
-    void finished(int exitCode);
+    // The last match asked for has ended.
+    void finished();
+    // The session cannot go on; `reason` says why.
+    void failed(const QString& reason);
 
 private:
     void listen();
@@ -57,6 +60,7 @@ private:
 
     void dispatch(qint16 value);
     void send(qint16 value);
+    void deliver();
     void declareReady();
     void opponentReady();
     void sendComplete();
@@ -74,8 +78,10 @@ private:
     ValueReader m_reader;
     QTimer m_retryTimer;
     QTimer m_shotTimer;
+    QTimer m_idleTimer;
     bool m_joinAnnounced = false;
     bool m_retrying = false;
+    bool m_answering = false; // dispatching what was read: answers wait for deliver()
     quint64 m_connection = 0; // counts connections, so late events of an old one are dropped
 
     // The match on the current connection, with the game's own flags.

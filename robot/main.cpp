@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -29,6 +30,10 @@ port 6431, so the game cannot tell it from another copy of the game.
                   in the game, type 127.0.0.1 and press Connect
   --join ADDRESS  join a game that listens at ADDRESS (press Receive in the game);
                   with --wait, try again once a second until it listens
+
+Either way it lets a peer go that sends nothing for --idle seconds (600, ten
+minutes, unless told otherwise) or stops reading the answers, and waits for
+the next player; it joins again a second after a connection has ended.
 
 It places a random fleet, answers every shot truthfully and fires by the
 chosen strategy:
@@ -53,11 +58,19 @@ One line per event is printed on standard output:
   closed                    the connection has ended
   garbage V                 a value that means nothing, ignored
   unexpected V              an answer or turn code out of place, ignored
-  error TEXT                a connection failed or broke
+  error TEXT                a connection failed or broke, or the robot let go
+                            of a peer that did not read its answers ("error No
+                            buffer space is available: ...") or sent nothing
+                            for too long ("error idle: ...")
   summary: ...              at the end: matches, won, lost, abandoned, shots, garbage
 
 A match counts when its connection ends, won, lost or abandoned. After each
-match the robot waits for the next one.)";
+match the robot waits for the next one.
+
+Exit status: 0 once the matches asked for are played, or on an interrupt or
+termination signal (the summary comes first); 1 when it cannot listen or its
+connection fails, with the reason on standard error; 2 for options it cannot
+use.)";
 
 // SIGINT and SIGTERM end the run through the event loop, so that the
 // summary is still printed.
@@ -69,16 +82,30 @@ void onSignal(int)
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
+// The lines of one pass of the event loop leave together: a peer that sends
+// a flood of values costs one write of many lines, not one write per line.
 void printLine(const QString& line)
 {
+    static bool flushDue = false;
     std::fputs(qPrintable(line), stdout);
     std::fputc('\n', stdout);
-    std::fflush(stdout);
+    if (flushDue)
+        return;
+    flushDue = true;
+    QTimer::singleShot(0, [] {
+        flushDue = false;
+        std::fflush(stdout);
+    });
+}
+
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "kelvask-robot: %s\n", qPrintable(message));
 }
 
 int fail(const QString& message)
 {
-    std::fprintf(stderr, "kelvask-robot: %s\n", qPrintable(message));
+    printError(message);
     return 2;
 }
 
@@ -117,21 +144,33 @@ int main(int argc, char* argv[])
          QStringLiteral("name"), QStringLiteral("density")},
         {QStringLiteral("delay"), QStringLiteral("Wait <ms> before each shot (default 600)."),
          QStringLiteral("ms"), QStringLiteral("600")},
+        {QStringLiteral("idle"),
+         QStringLiteral("Let a peer go that sends nothing for <seconds> (default 600)."),
+         QStringLiteral("seconds"), QStringLiteral("600")},
         {QStringLiteral("simulate"),
          QStringLiteral("Play <n> offline games per strategy against random fleets and print "
                         "shots (mean, median, 95th percentile, maximum) and time per shot."),
          QStringLiteral("n")},
     });
+    // QCommandLineParser::process() would end a usage error with status 1.
+    if (!parser.parse(app.arguments()))
+        return fail(parser.errorText());
     parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("unexpected argument \"%1\" (see --help)")
+                        .arg(parser.positionalArguments().constFirst()));
 
     qint64 games = 0;
     qint64 delay = 600;
+    qint64 idle = 600;
     qint64 simulated = 0;
     qint64 seed = 0;
     if (!readNumber(parser, QStringLiteral("games"), 1, 1'000'000'000, games))
         return fail(QStringLiteral("--games needs a whole number of at least 1"));
     if (!readNumber(parser, QStringLiteral("delay"), 0, 3'600'000, delay))
         return fail(QStringLiteral("--delay needs milliseconds, 0 or more"));
+    if (!readNumber(parser, QStringLiteral("idle"), 1, 86'400, idle))
+        return fail(QStringLiteral("--idle needs seconds, 1 to 86400"));
     if (!readNumber(parser, QStringLiteral("simulate"), 1, 100'000'000, simulated))
         return fail(QStringLiteral("--simulate needs a whole number of at least 1"));
     if (!readNumber(parser, QStringLiteral("seed"), 0, std::numeric_limits<qint64>::max(), seed))
@@ -143,6 +182,8 @@ int main(int argc, char* argv[])
                       + int(parser.isSet(QStringLiteral("simulate")));
     if (modes != 1)
         return fail(QStringLiteral("give one of --host, --join ADDRESS or --simulate N (see --help)"));
+    if (parser.isSet(QStringLiteral("join")) && parser.value(QStringLiteral("join")).trimmed().isEmpty())
+        return fail(QStringLiteral("--join needs the address of a game"));
 
     if (parser.isSet(QStringLiteral("simulate"))) {
         std::printf("seed %lld\n", static_cast<long long>(seed));
@@ -156,6 +197,7 @@ int main(int argc, char* argv[])
     settings.wait = parser.isSet(QStringLiteral("wait"));
     settings.games = int(games);
     settings.delayMs = int(delay);
+    settings.idleSeconds = int(idle);
     settings.seed = std::uint64_t(seed);
     settings.strategy = strategyNamed(parser.value(QStringLiteral("strategy")).toStdString());
     if (!settings.strategy)
@@ -164,8 +206,12 @@ int main(int argc, char* argv[])
 
     RobotSession session(settings);
     QObject::connect(&session, &RobotSession::logged, &printLine);
-    QObject::connect(&session, &RobotSession::finished, &app, &QCoreApplication::exit,
+    QObject::connect(&session, &RobotSession::finished, &app, [] { QCoreApplication::exit(0); },
                      Qt::QueuedConnection);
+    QObject::connect(&session, &RobotSession::failed, &app, [](const QString& reason) {
+        printError(reason);
+        QCoreApplication::exit(1);
+    }, Qt::QueuedConnection);
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) == 0) {
         auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);

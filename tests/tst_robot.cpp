@@ -1,8 +1,12 @@
 // The robot's session: against raw peers that misbehave, and whole matches
-// against the game's own window, with the robot hosting and joining.
+// against the game's own window, with the robot hosting and joining; and the
+// program's refusals of what it cannot use.
 
 #include "MatchDriver.h"
 #include "RobotSession.h"
+
+#include <QProcess>
+#include <QTcpServer>
 
 using namespace MatchDriver;
 using namespace Robot;
@@ -11,10 +15,11 @@ namespace {
 
 // A hosting robot that shoots without delay, its lines collected.
 struct RunningRobot {
-    RobotSession session{{.host = true, .address = QStringLiteral("127.0.0.1"), .delayMs = 0, .seed = 3}};
+    RobotSession session;
     QStringList lines;
 
-    RunningRobot()
+    explicit RunningRobot(int idleSeconds = 600)
+        : session({.host = true, .address = {}, .delayMs = 0, .idleSeconds = idleSeconds, .seed = 3})
     {
         QObject::connect(&session, &RobotSession::logged, &session, [this](const QString& line) { lines << line; });
         session.start();
@@ -41,7 +46,7 @@ class RobotTest : public QObject {
     ScriptedToolkit toolkit;
 
 private slots:
-    void survivesFaultyPeersAndWaitsAgain()
+    void survivesFaultyValues()
     {
         RunningRobot robot;
         QVERIFY(robot.said(QStringLiteral("listening on 6431")));
@@ -67,17 +72,98 @@ private slots:
         for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
             QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
         QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
+        QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 0 matches, 0 won, 0 lost, 0 abandoned, 0 shots, 5 garbage")));
+    }
 
-        // A peer that vanishes ends the match; the robot listens again and plays
-        // the next guest.
-        peer.abort();
+    // However a peer holds the robot up, it is let go, and the next player is
+    // served. One that reads nothing is cut once 64 KiB of answers wait
+    // unsent, long before its flood ends.
+    void letsAPeerGoAndServesTheNext_data()
+    {
+        QTest::addColumn<QString>("peer");
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("vanishes") << "vanishes" << "";
+        QTest::newRow("reads nothing")
+            << "reads nothing" << "error No buffer space is available: the peer reads no answers";
+        QTest::newRow("sends nothing") << "sends nothing" << "error idle: nothing received for 1 s";
+    }
+    void letsAPeerGoAndServesTheNext()
+    {
+        QFETCH(QString, peer);
+        QFETCH(QString, ending);
+        RunningRobot robot(1);
+        QVERIFY(robot.said(QStringLiteral("listening on 6431")));
+        QTcpSocket first;
+        // Taken from the network two bytes at a time at most, into a small
+        // kernel buffer: what is not read stays with the robot.
+        first.setReadBufferSize(2);
+        first.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+        first.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
+        QVERIFY(first.waitForConnected(Wait));
+        QCOMPARE(receive(first, 2), le(-1));
+
+        if (peer == u"vanishes")
+            first.abort();
+        // Each step waits until the robot has answered it, or let the peer go.
+        const qsizetype before = robot.lines.size();
+        for (int step = 1; peer == u"reads nothing" && step <= 16 && !robot.lines.contains(ending); ++step) {
+            first.write(le(7).repeated(32768));
+            QVERIFY(QTest::qWaitFor([&] {
+                return robot.lines.size() >= before + step * 32768 || robot.lines.contains(ending);
+            }, Wait));
+        }
         QVERIFY(robot.said(QStringLiteral("closed")));
+        QCOMPARE(robot.lines.filter(QStringLiteral("error ")).join(u'\n'), ending);
+
         QVERIFY(robot.said(QStringLiteral("listening on 6431"), 2));
         QTcpSocket next;
         next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(next.waitForConnected(Wait));
         QCOMPARE(receive(next, 2), le(-1));
-        QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned, 0 shots, 5 garbage")));
+        QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned")));
+    }
+
+    // A host that accepts and drops the robot at once sees it again a second
+    // later, not at once: in 3.5 s, four attempts at most.
+    void joinsAgainOnceASecond()
+    {
+        QTcpServer host;
+        QVERIFY(host.listen(QHostAddress::LocalHost, GamePort));
+        int accepted = 0;
+        connect(&host, &QTcpServer::newConnection, &host, [&] {
+            while (QTcpSocket* guest = host.nextPendingConnection()) {
+                ++accepted;
+                guest->abort();
+                guest->deleteLater();
+            }
+        });
+        RobotSession robot({.address = QStringLiteral("127.0.0.1"), .wait = true, .delayMs = 0, .seed = 3});
+        robot.start();
+        QTest::qWait(3500);
+        QVERIFY2(accepted >= 2 && accepted <= 4, qPrintable(QStringLiteral("%1 attempts").arg(accepted)));
+    }
+
+    // Usage errors end with status 2, failures at run time with 1; both say
+    // why on standard error, after the program's name.
+    void refusesWhatItCannotUse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::newRow("unknown option") << QStringList{"--host", "--hots"} << 2;
+        QTest::newRow("missing value") << QStringList{"--host", "--idle"} << 2;
+        QTest::newRow("empty address") << QStringList{"--join", ""} << 2;
+        QTest::newRow("no game to join") << QStringList{"--join", "127.0.0.1"} << 1;
+    }
+    void refusesWhatItCannotUse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kelvask-robot"), arguments);
+        QVERIFY(program.waitForFinished(Wait));
+        const QByteArray error = program.readAllStandardError();
+        QCOMPARE(program.exitCode(), status);
+        QVERIFY2(error.startsWith("kelvask-robot: ") && error.size() > 16, error.constData());
     }
 
     // The game joins and fires at every square in turn, so the robot answers
@@ -91,7 +177,10 @@ private slots:
         frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
         game.editIP->setText(QStringLiteral("127.0.0.1"));
         game.butConnect_Click();
-        QVERIFY(QTest::qWaitFor([&] { return game.bConnected && game.bOppReady; }, Wait));
+        // The robot takes one guest at a time: another program on this network
+        // that reaches the port first leaves the game refused (10061).
+        QVERIFY2(QTest::qWaitFor([&] { return game.bConnected && game.bOppReady; }, Wait),
+                 qPrintable(toolkit.prompts.join(u'\n')));
         placeFleet(game);
         game.butReady_Click();
 

@@ -1,6 +1,8 @@
 #include "RobotSession.h"
 
+#include "Address.h"
 #include "MessageCodes.h"
+#include "Ports.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -24,13 +26,6 @@ constexpr qint64 MaxUnsentBytes = 65536;
 // What is read from the network at a time, so that a flood is taken in
 // steps of this size rather than all at once.
 constexpr qint64 ReadBatchBytes = 65536;
-
-QString dotted(const QHostAddress& address)
-{
-    bool isIPv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
-}
 
 QString fleetLine(SquareSet squares)
 {
@@ -255,7 +250,7 @@ void RobotSession::send(qint16 value)
 {
     if (!m_socket)
         return;
-    m_socket->write(encodeValue(value));
+    m_socket->write(Wire::encode(value));
     if (!m_answering)
         deliver();
 }

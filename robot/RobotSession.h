@@ -13,8 +13,6 @@ class QTcpSocket;
 
 namespace Robot {
 
-inline constexpr quint16 GamePort = 6431;
-
 struct RobotSettings {
     bool host = false;     // listen for guests; otherwise join `address`
     QString address;
@@ -75,7 +73,7 @@ private:
     Rng m_rng;
     QTcpServer m_server;
     QTcpSocket* m_socket = nullptr;
-    ValueReader m_reader;
+    Wire::ValueReader m_reader;
     QTimer m_retryTimer;
     QTimer m_shotTimer;
     QTimer m_idleTimer;

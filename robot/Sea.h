@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Board.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -9,12 +11,17 @@
 // part of the robot shares.
 namespace Robot {
 
-inline constexpr int Side = 10;
-inline constexpr int Squares = Side * Side;
-inline constexpr int FleetSquares = 17;
-// Carrier, Destroyer, Cruiser, Submarine, PT boat.
-inline constexpr std::array<int, 5> ShipSizes = {5, 4, 3, 3, 2};
-inline constexpr int ShipCount = int(ShipSizes.size());
+inline constexpr int Side = Board::Side;
+inline constexpr int Squares = Board::Squares;
+inline constexpr int FleetSquares = Board::FleetSquares;
+inline constexpr int ShipCount = Board::ShipCount;
+// In fleet order: Carrier, Destroyer, Cruiser, Submarine, PT boat.
+inline constexpr std::array<int, ShipCount> ShipSizes = [] {
+    std::array<int, ShipCount> sizes{};
+    for (int ship = 0; ship < ShipCount; ++ship)
+        sizes[ship] = Board::Ships[ship].size;
+    return sizes;
+}();
 
 using Rng = std::mt19937_64;
 

@@ -3,6 +3,7 @@
 // program's refusals of what it cannot use.
 
 #include "MatchDriver.h"
+#include "Ports.h"
 #include "RobotSession.h"
 
 #include <QProcess>

@@ -26,15 +26,24 @@ public:
         m_server.begin();
     }
 
+    // Bells asked for in one pass of the event loop would sound as one: a
+    // flood of them starts one bell at the end of each pass.
     void ring()
     {
-        // Without a server a bell costs nothing until it is time to try again.
-        if (!m_server.resting())
-            m_server.startThemeSound(bellEvent, std::make_shared<PlayTicket>());
+        if (m_pending)
+            return;
+        m_pending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_pending = false;
+            // Without a server a bell costs nothing until it is time to try again.
+            if (!m_server.resting())
+                m_server.startThemeSound(bellEvent, std::make_shared<PlayTicket>());
+        }, Qt::QueuedConnection);
     }
 
 private:
     SoundThread m_server;
+    bool m_pending = false;
 };
 
 } // namespace

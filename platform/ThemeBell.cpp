@@ -4,6 +4,7 @@
 #include "SoundThread.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 
 namespace ThemeBell {
@@ -26,24 +27,29 @@ public:
         m_server.begin();
     }
 
-    // Bells asked for in one pass of the event loop would sound as one: a
-    // flood of them starts one bell at the end of each pass.
+    // A bell that still sounds already says what another one would: a flood
+    // of bells rings them one after the other, and the sound thread and the
+    // server stay as idle as for a player who beeps now and then.
     void ring()
     {
-        if (m_pending)
+        if (m_ringing && !m_ringing->finished() && m_sinceRung.elapsed() < endReportPatience)
             return;
-        m_pending = true;
-        QMetaObject::invokeMethod(this, [this] {
-            m_pending = false;
-            // Without a server a bell costs nothing until it is time to try again.
-            if (!m_server.resting())
-                m_server.startThemeSound(bellEvent, std::make_shared<PlayTicket>());
-        }, Qt::QueuedConnection);
+        // Without a server a bell costs nothing until it is time to try again.
+        if (m_server.resting())
+            return;
+        m_ringing = std::make_shared<PlayTicket>();
+        m_sinceRung.start();
+        m_server.startThemeSound(bellEvent, m_ringing);
     }
 
 private:
+    // A server that does not report the end of a bell, hung or gone, does not
+    // silence the bells after it for longer than this.
+    static constexpr qint64 endReportPatience = 2000; // ms
+
     SoundThread m_server;
-    bool m_pending = false;
+    std::shared_ptr<PlayTicket> m_ringing;
+    QElapsedTimer m_sinceRung;
 };
 
 } // namespace

@@ -1,12 +1,13 @@
 #pragma once
 
 // The bell of the desktop's sound theme, for displays that have no bell of
-// their own (Wayland). It plays from a sound thread of its own, as the game's
-// cues play from theirs: one bell for all those rung in one pass of the event
-// loop, up to four bells at once, a fifth cutting the oldest. So a peer that
-// makes the game beep a hundred thousand times costs neither memory nor the
-// window's time, and never cuts a cue of the game. Without the sound library,
-// a sound server or the theme's sound it is silent, and says nothing.
+// their own (Wayland). It plays from a sound thread of its own, beside the
+// game's cues and never cutting one. A bell rung while one still sounds is
+// not rung again, so a peer that makes the game beep a hundred thousand times
+// hears bells one after the other, and costs neither memory nor the window's
+// time. Without the sound library, a sound server or the theme's sound it is
+// silent, and says nothing.
+
 namespace ThemeBell {
 
 void ring();

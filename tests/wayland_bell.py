@@ -17,49 +17,14 @@ import socket
 import struct
 import subprocess
 import sys
-import tempfile
-import time
 
-WAIT = 15
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "system"))
+from harness import Failure, Session, check, poll, within  # noqa: E402
+
 GAME_PORT = 6431
 GARBAGE = -2
 BELL_EVENT = "bell-window-system"
-
-
-def wait_for(what, check, timeout=WAIT):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = check()
-        if found:
-            return found
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + (what() if callable(what) else what))
-
-
-class Run:
-    def __init__(self, state):
-        self.state = state
-        self.processes = []
-
-    def start(self, name, command, env):
-        log = open(os.path.join(self.state, name + ".log"), "wb")
-        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, stdout=log,
-                                   stderr=subprocess.STDOUT, cwd=self.state)
-        self.processes.append(process)
-        return process
-
-    def log(self, name):
-        path = os.path.join(self.state, name + ".log")
-        return open(path, errors="replace").read() if os.path.exists(path) else "(nothing)"
-
-    def stop_all(self):
-        for process in reversed(self.processes):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+THEME_BELL = "/usr/share/sounds/freedesktop/stereo/bell.oga"
 
 
 def streams(dump):
@@ -81,56 +46,49 @@ def streams(dump):
 
 
 def press_receive():
-    import pyatspi  # after the environment names the private buses
+    """Presses Receive as a screen reader's user does; returns a finder of
+    the status log."""
+    import pyatspi  # once the environment names the private buses
+    from a11y_walk import nodes
 
-    def nodes(root):
-        found = [root]
-        for child in root:
-            if child is not None:
-                found += nodes(child)
-        return found
+    def named(role, name):
+        return lambda: next((n for n in nodes(app) if n.getRoleName() == role and n.name == name), None)
 
-    def game():
-        return next((app for app in pyatspi.Registry.getDesktop(0) if app is not None and app.name == "Ossaria"), None)
-
-    app = wait_for("the game on the accessibility bus", game)
-    receive = wait_for("the Receive button", lambda: next(
-        (n for n in nodes(app) if n.getRoleName() == "push button" and n.name == "Receive"), None))
-    receive.queryAction().doAction(0)
-    return lambda: next(n for n in nodes(app) if n.getRoleName() == "text" and n.name == "Status")
+    app = poll("the game on the accessibility bus", lambda: next(
+        (a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Ossaria"), None))
+    poll("the Receive button", named("push button", "Receive")).queryAction().doAction(0)
+    return named("text", "Status")
 
 
-def main(kelvask, sound_server):
-    if not shutil.which("weston"):
-        print("wayland bell: no weston here")
-        return 77
-    state = tempfile.mkdtemp(prefix="ossaria-bell-")
-    sound = os.path.join(state, "sound")
-    wayland = os.path.join(state, "wayland")
+def log(session, name):
+    path = os.path.join(session.dir, name + ".log")
+    return open(path, errors="replace").read() if os.path.exists(path) else "(nothing)"
+
+
+def test(session, kelvask, sound):
+    wayland = os.path.join(session.dir, "wayland")
     os.mkdir(wayland, 0o700)
-    run = Run(state)
-    peer = None
-    try:
-        subprocess.run(["sh", sound_server, "start", sound], check=True, timeout=60)
-        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "PULSE_SERVER", "WAYLAND_DISPLAY")}
-        env.update(XDG_RUNTIME_DIR=sound, DBUS_SESSION_BUS_ADDRESS="unix:path=" + sound + "/bus",
-                   GSETTINGS_BACKEND="memory")
-        os.environ.clear()
-        os.environ.update(env)
 
-        run.start("weston", ["weston", "--backend=headless-backend.so", "--shell=kiosk-shell.so",
-                             "--socket=wl", "--idle-time=0"], dict(env, XDG_RUNTIME_DIR=wayland))
-        try:
-            wait_for("weston", lambda: os.path.exists(os.path.join(wayland, "wl")), 10)
-        except AssertionError:
-            print("wayland bell: weston does not run here; it said:\n" + run.log("weston"))
-            return 77
-        run.start("a11y-bus", ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
-        run.start("streams", ["pw-dump", "--monitor", "--no-colors"], env)
-        dump = os.path.join(state, "streams.log")
-        game = run.start("game", [kelvask], dict(env, QT_QPA_PLATFORM="wayland",
-                                                 WAYLAND_DISPLAY=os.path.join(wayland, "wl"),
-                                                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    def start(name, command, env):
+        with open(os.path.join(session.dir, name + ".log"), "wb") as output:
+            return session.start(command, env=env, stdout=output, stderr=subprocess.STDOUT, cwd=session.dir)
+
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "PULSE_SERVER", "WAYLAND_DISPLAY")}
+    env.update(XDG_RUNTIME_DIR=sound, DBUS_SESSION_BUS_ADDRESS="unix:path=" + sound + "/bus",
+               GSETTINGS_BACKEND="memory")
+    os.environ.clear()
+    os.environ.update(env)
+
+    start("weston", ["weston", "--backend=headless-backend.so", "--shell=kiosk-shell.so", "--socket=wl",
+                     "--idle-time=0"], dict(env, XDG_RUNTIME_DIR=wayland))
+    if not within(10, lambda: os.path.exists(os.path.join(wayland, "wl"))):
+        print("skipped: weston does not run here; it said:\n" + log(session, "weston"))
+        return 77
+    start("a11y-bus", ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env)
+    start("streams", ["pw-dump", "--monitor", "--no-colors"], env)
+    game = start("game", [kelvask], dict(env, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY=os.path.join(wayland, "wl"),
+                                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    try:
         status = press_receive()
 
         def connect():
@@ -138,38 +96,43 @@ def main(kelvask, sound_server):
                 return socket.create_connection(("127.0.0.1", GAME_PORT), 1)
             except OSError:
                 return None
-        peer = wait_for("the game to listen", connect)
-        peer.sendall(struct.pack("<h", GARBAGE))
-        wait_for("the status log to say Received Garbage",
+        with poll("the game to listen", connect) as peer:
+            peer.sendall(struct.pack("<h", GARBAGE))
+            poll("the status log to say Received Garbage",
                  lambda: "Received Garbage" in status().queryText().getText(0, -1))
-        try:
-            bell = wait_for("the bell", lambda: [s for s in streams(dump) if s.get("event.id") == BELL_EVENT], 5)
-        except AssertionError:
+            dump = os.path.join(session.dir, "streams.log")
+            bell = within(5, lambda: [s for s in streams(dump) if s.get("event.id") == BELL_EVENT])
             heard = sorted({s["media.filename"] for s in streams(dump)})
-            raise AssertionError("no bell; the sound server played: " + ", ".join(heard))
-        expect = "/usr/share/sounds/freedesktop/stereo/bell.oga"
-        if bell[0]["media.filename"] != expect:
-            raise AssertionError("the bell played %s, not %s" % (bell[0]["media.filename"], expect))
+            check(bell, "no bell; the sound server played: " + ", ".join(heard))
+            check(bell[0]["media.filename"] == THEME_BELL, "the bell played %s, not %s" % (
+                bell[0]["media.filename"], THEME_BELL))
         # Asked to end as the desktop session asks, it ends cleanly, bell thread
         # and all (a sanitizer's report would end it otherwise).
         game.terminate()
-        if game.wait(WAIT) != 0:
-            raise AssertionError("the game ended with %d" % game.returncode)
-        print("wayland bell: the server played " + bell[0]["media.filename"])
-        return 0
-    except AssertionError as failure:
-        raise AssertionError("%s\nthe game said:\n%s" % (failure, run.log("game")))
-    finally:
-        if peer:
-            peer.close()
-        run.stop_all()
-        subprocess.run(["sh", sound_server, "stop", sound], timeout=60)
-        shutil.rmtree(state, ignore_errors=True)
+        check(game.wait(10) == 0, "the game ended with %d" % game.returncode)
+    except Failure as failure:
+        raise Failure("%s\nthe game said:\n%s" % (failure, log(session, "game")))
+    print("PASS: the server played " + bell[0]["media.filename"])
+    return 0
 
+
+def main(kelvask, sound_server):
+    if not shutil.which("weston"):
+        print("skipped: no weston here")
+        return 77
+    # The sound server outlives what is started on it, and is stopped after.
+    with Session("wayland_bell", 90) as outer:
+        sound = os.path.join(outer.dir, "sound")
+        subprocess.run(["sh", sound_server, "start", sound], check=True, timeout=60)
+        try:
+            with Session("wayland_bell", 90) as session:
+                return test(session, kelvask, sound)
+        finally:
+            subprocess.run(["sh", sound_server, "stop", sound], timeout=60)
 
 if __name__ == "__main__":
     try:
         sys.exit(main(*sys.argv[1:]))
-    except AssertionError as failure:
-        print("wayland bell: " + str(failure), file=sys.stderr)
+    except Failure as failure:
+        print("FAIL: %s" % failure, file=sys.stderr)
         sys.exit(1)

@@ -20,8 +20,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The libraries the programs link come from dpkg-shlibdeps. What is loaded
 # only at run time the game does without: without the sound library and its
-# backend for the desktop's sound server it is silent, and without the narrow
-# face its windows were laid out for it falls back on another.
+# backend for the desktop's sound server it is silent, without the sound
+# theme its beep is silent where the display has no bell (Wayland), and
+# without the narrow face its windows were laid out for it falls back on
+# another.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libcanberra0, libcanberra-pulse, fonts-dejavu-extra")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, fonts-dejavu-extra")
 include(CPack)

@@ -18,6 +18,12 @@ public:
             QMetaObject::invokeMethod(m_waiter, &QEventLoop::quit, Qt::QueuedConnection);
     }
 
+    bool finished()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_finished;
+    }
+
     // False when the sound has already ended, so there is nothing to wait for.
     bool watch(QEventLoop* loop)
     {

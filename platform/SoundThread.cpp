@@ -19,13 +19,15 @@ constexpr auto shutdownPatience = std::chrono::seconds(1);
 constexpr auto retryPause = std::chrono::seconds(3);
 constexpr std::size_t voices = 4;
 
-struct Sound {
+} // namespace
+
+struct SoundThread::Sound {
     std::uint32_t id;
-    QByteArray path;
+    // A file by its path, or a sound of the theme by its event.
+    const char* property;
+    QByteArray value;
     std::shared_ptr<PlayTicket> ticket;
 };
-
-} // namespace
 
 struct SoundThread::Shared {
     std::mutex mutex;
@@ -69,6 +71,8 @@ struct SoundThread::Shared {
 
 namespace {
 
+using Sound = SoundThread::Sound;
+
 void onSoundEnded(ca_context*, std::uint32_t id, int, void* userdata)
 {
     static_cast<SoundThread::Shared*>(userdata)->finished(id);
@@ -95,7 +99,7 @@ int play(const CanberraLibrary& ca, ca_context* context, const Sound& sound, Sou
     ca_proplist* properties = nullptr;
     if (ca.proplistCreate(&properties) != CA_SUCCESS)
         return CA_ERROR_OOM;
-    ca.proplistSets(properties, CA_PROP_MEDIA_FILENAME, sound.path.constData());
+    ca.proplistSets(properties, sound.property, sound.value.constData());
     ca.proplistSets(properties, CA_PROP_MEDIA_ROLE, "event");
     const int result = ca.contextPlayFull(context, sound.id, properties, onSoundEnded, shared);
     ca.proplistDestroy(properties);
@@ -198,10 +202,21 @@ void SoundThread::begin()
 
 void SoundThread::start(const QString& filePath, std::shared_ptr<PlayTicket> ticket)
 {
+    ask(Sound{0, CA_PROP_MEDIA_FILENAME, filePath.toUtf8(), std::move(ticket)});
+}
+
+void SoundThread::startThemeSound(const QByteArray& eventId, std::shared_ptr<PlayTicket> ticket)
+{
+    ask(Sound{0, CA_PROP_EVENT_ID, eventId, std::move(ticket)});
+}
+
+void SoundThread::ask(Sound sound)
+{
     std::optional<Sound> dropped;
     {
         std::lock_guard lock(m_shared->mutex);
-        m_shared->asked.push_back(Sound{++m_shared->lastId, filePath.toUtf8(), std::move(ticket)});
+        sound.id = ++m_shared->lastId;
+        m_shared->asked.push_back(std::move(sound));
         if (m_shared->asked.size() > voices) {
             dropped = std::move(m_shared->asked.front());
             m_shared->asked.pop_front();

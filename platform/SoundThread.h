@@ -35,6 +35,9 @@ public:
     // Plays the file beside the sounds playing. The ticket is finished once:
     // when the sound has ended, was cut by newer ones, or could not be started.
     void start(const QString& filePath, std::shared_ptr<PlayTicket> ticket);
+    // Plays the desktop sound theme's sound for the event (a name of the
+    // sound naming scheme, such as "bell-window-system"), the same way.
+    void startThemeSound(const QByteArray& eventId, std::shared_ptr<PlayTicket> ticket);
 
     // The last try to reach the server failed; a sound would not be heard.
     bool unreachable() const;
@@ -42,8 +45,11 @@ public:
     bool resting() const;
 
     struct Shared;
+    struct Sound;
 
 private:
+    void ask(Sound sound);
+
     std::shared_ptr<Shared> m_shared;
     QByteArray m_applicationName;
     std::thread m_thread;

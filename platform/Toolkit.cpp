@@ -1,6 +1,7 @@
 #include "Toolkit.h"
 
 #include "EventGate.h"
+#include "ThemeBell.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -58,24 +59,18 @@ public:
     // On X, each beep is a bell request to the display. A peer that floods
     // the game with refused values rings thousands of them in one pass of the
     // event loop: they go out together at the end of the pass, instead of one
-    // write to the display each.
+    // write to the display each. A display without a bell (Wayland) has the
+    // sound theme's bell played instead. The platforms that draw on no screen
+    // (the offscreen one that the tests run on, the minimal one) stay silent:
+    // nobody is there to hear the bell of a window nobody sees.
     void beep() override
     {
         const auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-        // Some platforms answer as X11 without a display connection.
-        xcb_connection_t* display = x11 ? x11->connection() : nullptr;
-        if (!display) {
-            QApplication::beep();
-            return;
-        }
-        xcb_bell(display, 0);
-        if (m_bellsPending)
-            return;
-        m_bellsPending = true;
-        QMetaObject::invokeMethod(qApp, [this, display] {
-            m_bellsPending = false;
-            xcb_flush(display);
-        }, Qt::QueuedConnection);
+        // The offscreen platform answers as X11 without a display connection.
+        if (xcb_connection_t* display = x11 ? x11->connection() : nullptr)
+            ringXBell(display);
+        else if (!drawsOnNoScreen())
+            ThemeBell::ring();
     }
 
     void randomize() override
@@ -92,6 +87,24 @@ public:
     }
 
 private:
+    void ringXBell(xcb_connection_t* display)
+    {
+        xcb_bell(display, 0);
+        if (m_bellsPending)
+            return;
+        m_bellsPending = true;
+        QMetaObject::invokeMethod(qApp, [this, display] {
+            m_bellsPending = false;
+            xcb_flush(display);
+        }, Qt::QueuedConnection);
+    }
+
+    static bool drawsOnNoScreen()
+    {
+        const QString platform = QGuiApplication::platformName();
+        return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    }
+
     std::mt19937 m_engine{std::random_device{}()};
     bool m_bellsPending = false;
 };

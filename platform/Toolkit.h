@@ -21,6 +21,9 @@ enum Answer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 // is open are held until it has closed.
 PLATFORM_EXPORT int MsgBox(const QString& prompt, int buttons = vbOKOnly,
                            const QString& title = QString());
+// Rings the display's bell; where the display has none (Wayland), plays the
+// desktop sound theme's bell. Options > Sound has no say: the bell is the
+// system's, not one of the game's sounds.
 PLATFORM_EXPORT void Beep();
 
 // Seeds the generator from the system clock.

@@ -1,6 +1,8 @@
 #include "Winsock.h"
 
+#include "Address.h"
 #include "EventGate.h"
+#include "Wire.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -60,14 +62,6 @@ SocketResult invalidPort()
 bool validPort(long port)
 {
     return port >= 0 && port <= 65535;
-}
-
-// Dotted-decimal text, also for an IPv4 address that Qt holds as IPv6.
-QString dotted(const QHostAddress& address)
-{
-    bool isIPv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
 // A name's lookup must never hold the window up; meanwhile this many
@@ -345,8 +339,8 @@ void Winsock::onStreamReadyRead()
     // that handler has returned, unless it closed the connection.
     QTcpSocket* const socket = m_stream;
     while (socket && m_stream == socket && socket->bytesAvailable() > 0
-           && m_received.size() < MaxPendingBytes) {
-        m_received += socket->read(MaxPendingBytes - m_received.size());
+           && m_received.pendingBytes() < MaxPendingBytes) {
+        m_received.append(socket->read(MaxPendingBytes - m_received.pendingBytes()));
         announceValues(socket);
     }
 }
@@ -356,9 +350,9 @@ void Winsock::onStreamReadyRead()
 // complete values is taken afresh after every event.
 void Winsock::announceValues(const QTcpSocket* socket)
 {
-    while (m_stream == socket && m_valuesAnnounced < m_received.size() / 2) {
+    while (m_stream == socket && m_valuesAnnounced < m_received.completeValues()) {
         ++m_valuesAnnounced;
-        raise([this] { emit DataArrival(long(m_received.size())); });
+        raise([this] { emit DataArrival(long(m_received.pendingBytes())); });
     }
 }
 
@@ -374,7 +368,7 @@ void Winsock::onStreamEnded(QTcpSocket* socket)
         return;
     m_state = sckClosing;
     if (socket->isReadable())
-        m_received += socket->readAll();
+        m_received.append(socket->readAll());
     announceValues(socket);
     if (m_stream == socket)
         raise([this] { emit Closed(); });
@@ -397,11 +391,10 @@ SocketResult Winsock::SendData(qint16 value)
     if (m_protocol != sckTCPProtocol || !m_stream || m_state != sckConnected)
         return wrongState();
     QTcpSocket* const socket = m_stream;
-    const quint16 bits = quint16(value);
-    const char bytes[2] = {char(bits & 0xFF), char(bits >> 8)};
-    if (socket->write(bytes, 2) != 2)
+    const QByteArray bytes = Wire::encode(value);
+    if (socket->write(bytes) != bytes.size())
         return describe(socket->error(), socket->errorString());
-    m_bytesQueued += 2;
+    m_bytesQueued += bytes.size();
     m_sendEnds.push_back(m_bytesQueued);
     // The bytes go to the kernel now, not after whatever the caller's
     // handler has posted; what that raises (progress, completion, a broken
@@ -424,10 +417,10 @@ void Winsock::failUnread()
 
 bool Winsock::GetData(qint16& value)
 {
-    if (m_received.size() < 2)
+    const std::optional<qint16> next = m_received.next();
+    if (!next)
         return false;
-    value = qint16(quint16(quint8(m_received[0])) | quint16(quint8(m_received[1])) << 8);
-    m_received.remove(0, 2);
+    value = *next;
     if (m_valuesAnnounced > 0)
         --m_valuesAnnounced;
     if (m_stream && m_stream->bytesAvailable() > 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlatformExport.h"
+#include "Wire.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -163,7 +164,7 @@ private:
     QTcpServer* m_server = nullptr;
     QTcpSocket* m_stream = nullptr;
     QUdpSocket* m_datagram = nullptr;
-    QByteArray m_received;
+    Wire::ValueReader m_received;
     std::deque<QByteArray> m_datagrams;
     // Where datagrams go, and the one address that they are taken from; the
     // RemoteHost text it was found for; the lookup of that text while it runs

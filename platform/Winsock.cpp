@@ -2,11 +2,9 @@
 
 #include "Address.h"
 #include "EventGate.h"
-#include "Wire.h"
+#include "WinsockDatagrams.h"
 
 #include <QHostAddress>
-#include <QHostInfo>
-#include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -23,16 +21,10 @@ const SocketResult Ok{};
 constexpr int LingerMs = 5000;
 
 // A peer can send faster than the handlers take its messages, above all while
-// a modal box or a waiting sound holds them. Beyond these amounts, what it
-// sends stays with the network instead of piling up here: the stream slows
-// the peer down, and the system drops surplus datagrams.
+// a modal box or a waiting sound holds them. Beyond this amount, what it
+// sends stays with the network instead of piling up here, which slows the
+// peer down.
 constexpr qint64 MaxPendingBytes = 4096;
-constexpr std::size_t MaxPendingDatagrams = 256;
-
-// Each pass of the event loop takes at most this much from a datagram
-// socket, so that a flood leaves the window free to answer between passes.
-constexpr int DatagramsPerPass = 32;
-constexpr qint64 DatagramBytesPerPass = 65536;
 
 // What a stream may hold that the kernel has not taken. Every message is two
 // bytes and the peer answers each one, so a peer that lets this fill is not
@@ -63,10 +55,6 @@ bool validPort(long port)
 {
     return port >= 0 && port <= 65535;
 }
-
-// A name's lookup must never hold the window up; meanwhile this many
-// datagrams wait for it, and any more are lost, as the network may lose them.
-constexpr std::size_t MaxUnresolvedDatagrams = 64;
 
 // Notes each peer's address the moment its connection is accepted: a peer
 // that closes at once takes its address with it. A connection waiting for
@@ -100,6 +88,8 @@ Winsock::Winsock(Protocol protocol, QObject* parent)
     : QObject(parent)
     , m_protocol(protocol)
 {
+    if (protocol == sckUDPProtocol)
+        m_datagrams = std::make_unique<WinsockDatagrams>(*this);
 }
 
 Winsock::~Winsock()
@@ -153,6 +143,12 @@ void Winsock::raise(std::function<void()> event)
     });
 }
 
+void Winsock::fail(const SocketResult& failure)
+{
+    m_state = sckError;
+    raise([this, failure] { emit Error(short(failure.number), failure.description); });
+}
+
 QString Winsock::RemoteHostIP() const
 {
     if (!m_peerIP.isEmpty())
@@ -168,8 +164,8 @@ QString Winsock::LocalIP() const
     // The address this machine would use towards the peer: connecting a
     // datagram socket sends nothing but chooses the route.
     QHostAddress peer(RemoteHost);
-    if (peer.isNull() && RemoteHost == m_datagramPeerName)
-        peer = m_datagramPeer;
+    if (peer.isNull() && m_datagrams)
+        peer = m_datagrams->addressOf(RemoteHost);
     if (!peer.isNull()) {
         QUdpSocket probe;
         probe.connectToHost(peer, validPort(RemotePort) && RemotePort ? quint16(RemotePort) : 9);
@@ -326,9 +322,7 @@ void Winsock::attachStream(QTcpSocket* socket)
             return;
         if (m_state == sckClosing)
             return;
-        m_state = sckError;
-        const SocketResult failure = describe(error, socket->errorString());
-        raise([this, failure] { emit Error(short(failure.number), failure.description); });
+        fail(describe(error, socket->errorString()));
     });
 }
 
@@ -410,9 +404,7 @@ void Winsock::failUnread()
 {
     m_stream->disconnect(this);
     m_stream->abort();
-    m_state = sckError;
-    const SocketResult failure = describe(QAbstractSocket::SocketResourceError);
-    raise([this, failure] { emit Error(short(failure.number), failure.description); });
+    fail(describe(QAbstractSocket::SocketResourceError));
 }
 
 bool Winsock::GetData(qint16& value)
@@ -436,42 +428,13 @@ void Winsock::resumeReading()
     m_resumeScheduled = true;
     QMetaObject::invokeMethod(this, [this] {
         m_resumeScheduled = false;
-        if (m_protocol == sckTCPProtocol)
-            onStreamReadyRead();
-        else
-            onDatagramReadyRead();
+        onStreamReadyRead();
     }, Qt::QueuedConnection);
-}
-
-SocketResult Winsock::bindDatagram()
-{
-    if (!validPort(LocalPort))
-        return invalidPort();
-    auto* socket = new QUdpSocket(this);
-    if (!socket->bind(QHostAddress::AnyIPv4, quint16(LocalPort))) {
-        const SocketResult failure = describe(socket->error(), socket->errorString());
-        delete socket;
-        return failure;
-    }
-    ++m_generation;
-    m_datagram = socket;
-    m_datagrams.clear();
-    connect(socket, &QUdpSocket::readyRead, this, &Winsock::onDatagramReadyRead);
-    connect(socket, &QUdpSocket::errorOccurred, this, [this, socket](QAbstractSocket::SocketError error) {
-        // A full send buffer loses the datagram, as the network may.
-        if (error == QAbstractSocket::TemporaryError)
-            return;
-        const SocketResult failure = describe(error, socket->errorString());
-        m_state = sckError;
-        raise([this, failure] { emit Error(short(failure.number), failure.description); });
-    });
-    m_state = sckOpen;
-    return Ok;
 }
 
 SocketResult Winsock::SendData(const QString& text)
 {
-    if (m_protocol != sckUDPProtocol)
+    if (!m_datagrams)
         return wrongState();
     if (!validPort(RemotePort) || RemotePort == 0)
         return invalidPort();
@@ -480,112 +443,21 @@ SocketResult Winsock::SendData(const QString& text)
     if (payload.size() > MaxDatagram)
         return describe(QAbstractSocket::DatagramTooLargeError);
     if (m_state == sckClosed) {
-        const SocketResult bound = bindDatagram();
+        if (!validPort(LocalPort))
+            return invalidPort();
+        const SocketResult bound = m_datagrams->bind(quint16(LocalPort));
         if (!bound.ok())
             return bound;
+        ++m_generation;
+        m_state = sckOpen;
     }
-    if (!m_datagram)
-        return wrongState();
-    if (RemoteHost != m_datagramPeerName) {
-        m_datagramPeerName = RemoteHost;
-        m_datagramPeer = QHostAddress(RemoteHost);
-        if (m_datagramPeer.isNull())
-            lookUpDatagramPeer();
-    }
-    if (m_datagramPeer.isNull()) {
-        if (m_unresolved.size() < MaxUnresolvedDatagrams)
-            m_unresolved.push_back(payload);
-        return Ok;
-    }
-    writeDatagram(payload);
+    m_datagrams->send(payload);
     return Ok;
-}
-
-void Winsock::writeDatagram(const QByteArray& payload)
-{
-    // A datagram that the network refuses (no route) is reported by the
-    // Error event from the event loop, never inside this call.
-    const EventGate::Hold laterThanThisCall;
-    m_datagram->writeDatagram(payload, m_datagramPeer, quint16(RemotePort));
-}
-
-// A host name is looked up by Qt's own resolver threads; what was sent
-// meanwhile goes out once the address is known. A name that does not
-// resolve is the Error event, like a failure of the network.
-void Winsock::lookUpDatagramPeer()
-{
-    const quint64 generation = m_generation;
-    m_datagramLookup = QHostInfo::lookupHost(RemoteHost, this, [this, generation](const QHostInfo& info) {
-        m_datagramLookup = -1;
-        if (generation != m_generation || !m_datagram)
-            return;
-        for (const QHostAddress& candidate : info.addresses()) {
-            if (candidate.protocol() == QAbstractSocket::IPv4Protocol) {
-                m_datagramPeer = candidate;
-                break;
-            }
-        }
-        std::deque<QByteArray> waiting;
-        waiting.swap(m_unresolved);
-        if (m_datagramPeer.isNull()) {
-            m_state = sckError;
-            const SocketResult failure = describe(QAbstractSocket::HostNotFoundError);
-            raise([this, failure] { emit Error(short(failure.number), failure.description); });
-            return;
-        }
-        for (const QByteArray& payload : waiting)
-            writeDatagram(payload);
-    });
-}
-
-void Winsock::forgetDatagramPeer()
-{
-    if (m_datagramLookup >= 0)
-        QHostInfo::abortHostLookup(m_datagramLookup);
-    m_datagramLookup = -1;
-    m_datagramPeerName.clear();
-    m_datagramPeer.clear();
-    m_unresolved.clear();
-}
-
-void Winsock::onDatagramReadyRead()
-{
-    QUdpSocket* const socket = m_datagram;
-    int taken = 0;
-    qint64 bytesTaken = 0;
-    while (socket && m_datagram == socket && socket->hasPendingDatagrams()) {
-        // A full backlog leaves the rest with the system until GetData makes room.
-        if (m_datagrams.size() >= MaxPendingDatagrams) {
-            m_datagramBacklogFull = true;
-            return;
-        }
-        // The rest waits for the next pass: the socket stays readable.
-        if (taken == DatagramsPerPass || bytesTaken >= DatagramBytesPerPass)
-            return;
-        const QNetworkDatagram datagram = socket->receiveDatagram();
-        if (!datagram.isValid())
-            break;
-        // Only the peer writes in the chat: with the port open to the
-        // Internet, anyone else could write as if the peer had.
-        if (!datagram.senderAddress().isEqual(m_datagramPeer, QHostAddress::ConvertV4MappedToIPv4))
-            continue;
-        ++taken;
-        bytesTaken += datagram.data().size();
-        m_datagrams.push_back(datagram.data());
-        const long size = long(datagram.data().size());
-        raise([this, size] { emit DataArrival(size); });
-    }
 }
 
 bool Winsock::GetData(QString& text)
 {
-    if (m_protocol != sckUDPProtocol || m_datagrams.empty())
-        return false;
-    text = QString::fromLatin1(m_datagrams.front());
-    m_datagrams.pop_front();
-    if (std::exchange(m_datagramBacklogFull, false))
-        resumeReading();
-    return true;
+    return m_datagrams && m_datagrams->take(text);
 }
 
 void Winsock::Close()
@@ -616,16 +488,9 @@ void Winsock::Close()
             socket->deleteLater();
         }
     }
-    if (m_datagram) {
-        m_datagram->disconnect(this);
-        m_datagram->close();
-        m_datagram->deleteLater();
-        m_datagram = nullptr;
-    }
-    forgetDatagramPeer();
+    if (m_datagrams)
+        m_datagrams->close();
     m_received.clear();
-    m_datagrams.clear();
-    m_datagramBacklogFull = false;
     m_valuesAnnounced = 0;
     m_sendEnds.clear();
     m_state = sckClosed;

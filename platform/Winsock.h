@@ -11,10 +11,11 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 class QTcpServer;
 class QTcpSocket;
-class QUdpSocket;
+class WinsockDatagrams;
 
 // The socket component of a window: a stream socket (the game connection) or
 // a datagram socket (the chat). Its events are raised on the user-interface
@@ -142,45 +143,38 @@ signals:
     void Error(short Number, const QString& Description);
 
 private:
+    friend class WinsockDatagrams;
+
+    // Raises an event through the process-wide gate; it is dropped if the
+    // socket has been closed or has taken another connection by then.
     void raise(std::function<void()> event);
+    // The socket is in error, and says so from the event loop.
+    void fail(const SocketResult& failure);
     void attachStream(QTcpSocket* socket);
     void onNewConnection();
     void onStreamReadyRead();
     void announceValues(const QTcpSocket* socket);
     void onStreamEnded(QTcpSocket* socket);
     void onStreamBytesWritten(qint64 bytes);
-    void onDatagramReadyRead();
     void dropRequest(long requestID);
     void resumeReading();
     void failUnread();
-    SocketResult bindDatagram();
-    void writeDatagram(const QByteArray& payload);
-    void lookUpDatagramPeer();
-    void forgetDatagramPeer();
 
     Protocol m_protocol;
     short m_state = sckClosed;
     quint64 m_generation = 0;
     QTcpServer* m_server = nullptr;
     QTcpSocket* m_stream = nullptr;
-    QUdpSocket* m_datagram = nullptr;
     Wire::ValueReader m_received;
-    std::deque<QByteArray> m_datagrams;
-    // Where datagrams go, and the one address that they are taken from; the
-    // RemoteHost text it was found for; the lookup of that text while it runs
-    // and what was sent meanwhile.
-    QHostAddress m_datagramPeer;
-    QString m_datagramPeerName;
-    int m_datagramLookup = -1;
-    std::deque<QByteArray> m_unresolved;
     QHash<long, QTcpSocket*> m_requests;
     bool m_requestDue = false;
     QString m_peerIP;
     long m_nextRequestID = 1;
     qint64 m_valuesAnnounced = 0;
     bool m_resumeScheduled = false;
-    bool m_datagramBacklogFull = false;
     std::deque<qint64> m_sendEnds;
     qint64 m_bytesQueued = 0;
     qint64 m_bytesSent = 0;
+    // The datagram socket's job; only for the datagram protocol.
+    std::unique_ptr<WinsockDatagrams> m_datagrams;
 };

@@ -45,13 +45,13 @@ struct Target {
 double shoot(Target& target, int square)
 {
     const QByteArray shot = Wire::encode(qint16(square));
-    unsigned char answer[2] = {0, 0};
+    unsigned char answer[Wire::ValueBytes] = {};
     const Clock::time_point start = Clock::now();
-    if (!sendAll(target.fd, shot.constData(), 2) || !receiveAll(target.fd, answer, 2))
+    if (!sendAll(target.fd, shot.constData(), shot.size()) || !receiveAll(target.fd, answer, sizeof answer))
         return -1;
     const double us = microsecondsSince(start);
     const QByteArray& expected = target.isGame ? Missed : shot;
-    return std::memcmp(answer, expected.constData(), 2) == 0 ? us : -1;
+    return std::memcmp(answer, expected.constData(), sizeof answer) == 0 ? us : -1;
 }
 
 bool run(std::vector<Target>& targets, int shots, int gapMs)

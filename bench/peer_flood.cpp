@@ -40,8 +40,8 @@ struct Target {
 // comes back; true when the last two bytes back are the expected answer.
 bool flood(const Target& target, long values)
 {
-    const std::size_t total = std::size_t(values) * 2 + 2;
-    const std::size_t expected = target.isGame ? 2 : total;
+    const std::size_t total = std::size_t(values + 1) * Wire::ValueBytes;
+    const std::size_t expected = target.isGame ? Wire::ValueBytes : total;
     static const std::string garbage = [] {
         const QByteArray nameless = Wire::encode(-2);
         std::string chunk;
@@ -51,19 +51,19 @@ bool flood(const Target& target, long values)
     }();
     std::size_t written = 0;
     std::size_t received = 0;
-    unsigned char last[2] = {0, 0};
+    unsigned char last[Wire::ValueBytes] = {};
     while (received < expected) {
         pollfd wait{target.fd, short(POLLIN | (written < total ? POLLOUT : 0)), 0};
         if (poll(&wait, 1, 60000) <= 0)
             return false;
         if ((wait.revents & POLLOUT) && written < total) {
             static const QByteArray shot = Wire::encode(0);
-            const std::size_t garbageLeft = total - 2 > written ? total - 2 - written : 0;
-            const std::size_t shotSent = garbageLeft ? 0 : written - (total - 2);
+            const std::size_t garbageLeft = total - shot.size() > written ? total - shot.size() - written : 0;
+            const std::size_t shotSent = garbageLeft ? 0 : written - (total - shot.size());
             const ssize_t sent = garbageLeft
                                      ? send(target.fd, garbage.data(), std::min(garbageLeft, garbage.size()),
                                             MSG_NOSIGNAL | MSG_DONTWAIT)
-                                     : send(target.fd, shot.constData() + shotSent, 2 - shotSent, MSG_NOSIGNAL | MSG_DONTWAIT);
+                                     : send(target.fd, shot.constData() + shotSent, shot.size() - shotSent, MSG_NOSIGNAL | MSG_DONTWAIT);
             if (sent < 0 && errno != EAGAIN)
                 return false;
             if (sent > 0)
@@ -83,7 +83,7 @@ bool flood(const Target& target, long values)
         }
     }
     const QByteArray answer = Wire::encode(target.isGame ? MessageCodes::msgMissed : 0);
-    return received == expected && std::memcmp(last, answer.constData(), 2) == 0;
+    return received == expected && std::memcmp(last, answer.constData(), sizeof last) == 0;
 }
 
 } // namespace

@@ -44,9 +44,9 @@ Winsock::Winsock(Protocol protocol, QObject* parent)
     : QObject(parent)
     , m_protocol(protocol)
 {
-    if (protocol == sckUDPProtocol)
+    if (protocol == sckUDPProtocol) {
         m_datagrams = std::make_unique<WinsockDatagrams>(*this);
-    else {
+    } else {
         m_listener = std::make_unique<WinsockListener>(*this);
         m_stream = std::make_unique<WinsockStream>(*this);
     }

@@ -1,12 +1,12 @@
 #include "Fleet.h"
 
-#include <array>
+#include <algorithm>
 
 namespace {
 
-constexpr std::array<QList<short> Fleet::*, Board::ShipCount> Squares{
+constexpr QList<short> Fleet::*Squares[Board::ShipCount] = {
     &Fleet::colCarrier, &Fleet::colDestroyer, &Fleet::colCruiser, &Fleet::colSubmarine, &Fleet::colPTBoat};
-constexpr std::array<short Fleet::*, Board::ShipCount> Directions{
+constexpr short Fleet::*Directions[Board::ShipCount] = {
     &Fleet::iDirCarrier, &Fleet::iDirDestroyer, &Fleet::iDirCruiser, &Fleet::iDirSubmarine, &Fleet::iDirPTBoat};
 
 // J1 (9) and A2 (10) differ by one but lie in different rows.
@@ -79,6 +79,8 @@ void Fleet::add(int ship, short index, short lineDirection)
 {
     direction(ship) = lineDirection;
     QList<short>& line = squares(ship);
+    if (line.isEmpty())
+        line.reserve(Board::Ships[ship].size);
     if (line.isEmpty() || index > line.last())
         line.append(index);
     else
@@ -89,4 +91,18 @@ void Fleet::clear()
 {
     for (int ship = 0; ship < Board::ShipCount; ++ship)
         squares(ship).clear();
+}
+
+// Not QList's own comparison: it hands memcmp a null pointer when one empty
+// list has storage and the other has none.
+bool Fleet::operator==(const Fleet& other) const
+{
+    for (int ship = 0; ship < Board::ShipCount; ++ship) {
+        const QList<short>& line = squares(ship);
+        const QList<short>& otherLine = other.squares(ship);
+        if (line.size() != otherLine.size() || direction(ship) != other.direction(ship)
+            || !std::equal(line.constData(), line.constData() + line.size(), otherLine.constData()))
+            return false;
+    }
+    return true;
 }

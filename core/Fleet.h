@@ -31,7 +31,7 @@ struct Fleet {
     // Every ship without squares; the directions stay as they were.
     void clear();
 
-    bool operator==(const Fleet&) const = default;
+    bool operator==(const Fleet& other) const;
 
 private:
     QList<short>& squares(int ship);

@@ -5,6 +5,8 @@
 #include <QtGlobal>
 
 #include <array>
+#include <cstring>
+#include <type_traits>
 
 // What a square holds. The window shows each as its colour.
 enum class Square : quint8 {
@@ -22,6 +24,7 @@ public:
 
     Square at(int index) const { return m_squares[index]; }
     bool marked(int index) const { return m_marks[index]; }
+    const std::array<Square, Board::Squares>& squares() const { return m_squares; }
 
     void set(int index, Square square) { m_squares[index] = square; }
     void mark(int index) { m_marks[index] = true; }
@@ -32,9 +35,14 @@ public:
         m_marks.fill(false);
     }
 
-    bool operator==(const Sea&) const = default;
+    bool operator==(const Sea& other) const
+    {
+        return std::memcmp(this, &other, sizeof(Sea)) == 0;
+    }
 
 private:
+    // Plain bytes, compared as such.
     std::array<Square, Board::Squares> m_squares{};
     std::array<bool, Board::Squares> m_marks{};
 };
+static_assert(std::has_unique_object_representations_v<Sea>);

@@ -90,10 +90,11 @@ private slots:
         QVERIFY(robot.said(QStringLiteral("listening on 6431")));
         frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
         game.editIP->setText(QStringLiteral("127.0.0.1"));
-        game.butConnect_Click();
-        QVERIFY(QTest::qWaitFor([&] { return game.bConnected && game.bOppReady; }, Wait));
+        game.butConnect->click();
+        const MatchState& state = game.match().state();
+        QVERIFY(QTest::qWaitFor([&] { return state.bConnected && state.bOppReady; }, Wait));
         placeFleet(game);
-        game.butReady_Click();
+        game.butReady->click();
 
         const QList<short> robotFleet = robot.fleet();
         const auto hitsBefore = [&](short square) {
@@ -101,14 +102,17 @@ private slots:
         };
         auto over = [&] { return robot.lines.contains(QStringLiteral("won")) || robot.lines.contains(QStringLiteral("lost")); };
         for (short square = 0; square < 100; ++square) {
-            QVERIFY(QTest::qWaitFor([&] { return over() || (game.bGameOn && game.bMyTurn && game.bCanShoot); }, Wait));
+            QVERIFY(QTest::qWaitFor([&] { return over() || (state.bGameOn && state.bMyTurn && state.bCanShoot); }, Wait));
             if (over())
                 break;
-            QCOMPARE(game.iHitCount, hitsBefore(square));
-            game.butEnemyTile_Click(square);
+            QCOMPARE(int(std::count_if(game.butEnemyTile.begin(), game.butEnemyTile.end(),
+                                       [](TileButton* tile) { return tile->color() == TileButton::Red; })),
+                     hitsBefore(square));
+            game.butEnemyTile[square]->click();
         }
         QVERIFY(robot.said(QStringLiteral("closed")));
-        QVERIFY(QTest::qWaitFor([&] { return !game.bConnected && game.Winsock1->State() == Winsock::sckClosed; }, Wait));
+        QVERIFY(QTest::qWaitFor([&] { return game.editStatus->lines() == QStringList{"New Game..."}; }, Wait));
+        QCOMPARE(game.Winsock1->State(), short(Winsock::sckClosed));
         QCOMPARE(toolkit.prompts, QStringList{QStringLiteral("Disconnected")});
 
         const QList<short> gameFleet = allShipSquares();

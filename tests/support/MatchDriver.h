@@ -1,11 +1,12 @@
 #pragma once
 
 #include "GameWindow.h"
+#include "Wire.h"
 
 #include <QTcpSocket>
 
 // Steps of a match as the players take them, for tests that join windows
-// over loopback.
+// over loopback. They click as a player does and wait on the rules' state.
 namespace MatchDriver {
 
 inline constexpr int Wait = 5000;
@@ -22,25 +23,39 @@ inline QList<short> allShipSquares()
     return all;
 }
 
+inline const MatchState& state(const GameWindow& side)
+{
+    return side->match().state();
+}
+
 // Places the ships in fleet order, as many as `fleet` names.
 inline void placeFleet(frmMain& w, const QList<QList<short>>& fleet = FleetSquares)
 {
     const QList<QRadioButton*> options = {w.rdoShipCarrier, w.rdoShipDestroyer, w.rdoShipCruiser,
                                           w.rdoShipSubmarine, w.rdoShipPTBoat};
     for (int ship = 0; ship < fleet.size(); ++ship) {
-        options[ship]->setChecked(true);
+        options[ship]->click();
         for (short square : fleet[ship])
-            w.butHomeTile_Click(square);
+            w.butHomeTile[square]->click();
     }
 }
 
 // The host presses Receive, the guest connects to it on loopback.
 inline bool connectPair(GameWindow& host, GameWindow& guest)
 {
-    host->butReceive_Click();
+    host->butReceive->click();
     guest->editIP->setText(QStringLiteral("127.0.0.1"));
-    guest->butConnect_Click();
-    return QTest::qWaitFor([&] { return host->bConnected && guest->bConnected; }, Wait);
+    guest->butConnect->click();
+    return QTest::qWaitFor([&] { return state(host).bConnected && state(guest).bConnected; }, Wait);
+}
+
+// True once the match has started on both sides, the turn given.
+inline bool started(const GameWindow& host, const GameWindow& guest)
+{
+    return QTest::qWaitFor([&] {
+        return state(host).bGameOn && state(guest).bGameOn && !state(host).bStartPending
+               && !state(guest).bStartPending && state(host).bMyTurn != state(guest).bMyTurn;
+    }, Wait);
 }
 
 // Both place their fleets and declare ready, host first; true once the
@@ -49,21 +64,33 @@ inline bool startMatch(GameWindow& host, GameWindow& guest)
 {
     placeFleet(*host);
     placeFleet(*guest);
-    host->butReady_Click();
-    if (!QTest::qWaitFor([&] { return guest->bOppReady; }, Wait))
+    host->butReady->click();
+    if (!QTest::qWaitFor([&] { return state(guest).bOppReady; }, Wait))
         return false;
-    guest->butReady_Click();
-    return QTest::qWaitFor([&] {
-        return host->bGameOn && guest->bGameOn && !host->bStartPending && !guest->bStartPending
-               && host->bMyTurn != guest->bMyTurn;
-    }, Wait);
+    guest->butReady->click();
+    return started(host, guest);
+}
+
+// True once the shooter's shot has been answered and the target has the turn.
+inline bool answered(const GameWindow& shooter, const GameWindow& target)
+{
+    return QTest::qWaitFor([&] { return state(target).bMyTurn && state(shooter).bCanShoot; }, Wait);
 }
 
 // One shot and its answer: true once the answer has come back.
 inline bool fire(GameWindow& shooter, GameWindow& target, short square)
 {
-    shooter->butEnemyTile_Click(square);
-    return QTest::qWaitFor([&] { return target->bMyTurn && shooter->bCanShoot; }, Wait);
+    shooter->butEnemyTile[square]->click();
+    return answered(shooter, target);
+}
+
+// A window hosting, joined by a raw peer that writes chosen bytes; false
+// when they could not be joined.
+inline bool joinRawPeer(GameWindow& host, QTcpSocket& peer)
+{
+    host->butReceive->click();
+    peer.connectToHost(QHostAddress::LocalHost, quint16(host->Winsock1->LocalPort));
+    return peer.waitForConnected(Wait) && QTest::qWaitFor([&] { return state(host).bPlacing; }, Wait);
 }
 
 // Reads what a window sends to a raw peer until `count` bytes have come,
@@ -76,10 +103,19 @@ inline QByteArray receive(QTcpSocket& peer, int count)
     return bytes + peer.readAll();
 }
 
-// The two bytes of a value on the wire, least significant first.
+// A value as it travels.
 inline QByteArray le(qint16 value)
 {
-    return QByteArray(1, char(quint16(value) & 0xFF)) + char(quint16(value) >> 8);
+    return Wire::encode(value);
+}
+
+// Values as they travel, one after another.
+inline QByteArray values(std::initializer_list<qint16> list)
+{
+    QByteArray bytes;
+    for (qint16 value : list)
+        bytes += Wire::encode(value);
+    return bytes;
 }
 
 } // namespace MatchDriver

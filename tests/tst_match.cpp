@@ -227,13 +227,13 @@ private slots:
             QCOMPARE(winner->editLastShot->text(), QString::number(targets[shot]));
             if (shot == targets.size() - 1)
                 break;
-            QVERIFY(answered(winner, loser));
+            QVERIFY(answered(winner, loser, targets[shot]));
             QCOMPARE(winner->butEnemyTile[targets[shot]]->color(), TileButton::Red);
             QCOMPARE(loser->butHomeTile[targets[shot]]->color(), TileButton::Red);
             QCOMPARE(loser->butHomeTile[targets[shot]]->text(), QString("X"));
             const short water = short(9 + 10 * (shot % 10) - shot / 10);
             loser->butEnemyTile[water]->click();
-            QVERIFY(answered(loser, winner));
+            QVERIFY(answered(loser, winner, water));
             QCOMPARE(loser->butEnemyTile[water]->color(), TileButton::Blue);
             QCOMPARE(loser->butEnemyTile[water]->text(), QString("X"));
             QCOMPARE(redSquares(winner->butEnemyTile), shot + 1);

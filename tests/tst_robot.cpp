@@ -91,8 +91,7 @@ private slots:
         frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
         game.editIP->setText(QStringLiteral("127.0.0.1"));
         game.butConnect->click();
-        const MatchState& state = game.match().state();
-        QVERIFY(QTest::qWaitFor([&] { return state.bConnected && state.bOppReady; }, Wait));
+        QVERIFY(QTest::qWaitFor([&] { return game.editStatus->lines().contains("Opponent Ready..."); }, Wait));
         placeFleet(game);
         game.butReady->click();
 
@@ -102,7 +101,8 @@ private slots:
         };
         auto over = [&] { return robot.lines.contains(QStringLiteral("won")) || robot.lines.contains(QStringLiteral("lost")); };
         for (short square = 0; square < 100; ++square) {
-            QVERIFY(QTest::qWaitFor([&] { return over() || (state.bGameOn && state.bMyTurn && state.bCanShoot); }, Wait));
+            // "Your Turn" comes back once the robot has answered and fired.
+            QVERIFY(QTest::qWaitFor([&] { return over() || game.rdoHome->isChecked(); }, Wait));
             if (over())
                 break;
             QCOMPARE(int(std::count_if(game.butEnemyTile.begin(), game.butEnemyTile.end(),

@@ -6,7 +6,8 @@
 #include <QTcpSocket>
 
 // Steps of a match as the players take them, for tests that join windows
-// over loopback. They click as a player does and wait on the rules' state.
+// over loopback. They click as a player does and wait for what the player
+// then sees: a status line, the turn indicator, a marked square.
 namespace MatchDriver {
 
 inline constexpr int Wait = 5000;
@@ -23,9 +24,15 @@ inline QList<short> allShipSquares()
     return all;
 }
 
-inline const MatchState& state(const GameWindow& side)
+inline bool logShows(const GameWindow& side, const QString& line)
 {
-    return side->match().state();
+    return side->editStatus->lines().contains(line);
+}
+
+// The turn indicator says "Your Turn".
+inline bool myTurn(const GameWindow& side)
+{
+    return side->rdoHome->isChecked();
 }
 
 // Places the ships in fleet order, as many as `fleet` names.
@@ -46,15 +53,18 @@ inline bool connectPair(GameWindow& host, GameWindow& guest)
     host->butReceive->click();
     guest->editIP->setText(QStringLiteral("127.0.0.1"));
     guest->butConnect->click();
-    return QTest::qWaitFor([&] { return state(host).bConnected && state(guest).bConnected; }, Wait);
+    return QTest::qWaitFor([&] {
+        return logShows(host, QStringLiteral("Please position your ships"))
+               && logShows(guest, QStringLiteral("Please position your ships"));
+    }, Wait);
 }
 
 // True once the match has started on both sides, the turn given.
 inline bool started(const GameWindow& host, const GameWindow& guest)
 {
     return QTest::qWaitFor([&] {
-        return state(host).bGameOn && state(guest).bGameOn && !state(host).bStartPending
-               && !state(guest).bStartPending && state(host).bMyTurn != state(guest).bMyTurn;
+        return logShows(host, QStringLiteral("Game Started")) && logShows(guest, QStringLiteral("Game Started"))
+               && myTurn(host) != myTurn(guest);
     }, Wait);
 }
 
@@ -65,23 +75,24 @@ inline bool startMatch(GameWindow& host, GameWindow& guest)
     placeFleet(*host);
     placeFleet(*guest);
     host->butReady->click();
-    if (!QTest::qWaitFor([&] { return state(guest).bOppReady; }, Wait))
+    if (!QTest::qWaitFor([&] { return logShows(guest, QStringLiteral("Opponent Ready...")); }, Wait))
         return false;
     guest->butReady->click();
     return started(host, guest);
 }
 
-// True once the shooter's shot has been answered and the target has the turn.
-inline bool answered(const GameWindow& shooter, const GameWindow& target)
+// True once the shooter's shot at `square` is marked on its Enemy Sea and
+// the target has the turn.
+inline bool answered(const GameWindow& shooter, const GameWindow& target, short square)
 {
-    return QTest::qWaitFor([&] { return state(target).bMyTurn && state(shooter).bCanShoot; }, Wait);
+    return QTest::qWaitFor([&] { return !shooter->butEnemyTile[square]->text().isEmpty() && myTurn(target); }, Wait);
 }
 
 // One shot and its answer: true once the answer has come back.
 inline bool fire(GameWindow& shooter, GameWindow& target, short square)
 {
     shooter->butEnemyTile[square]->click();
-    return answered(shooter, target);
+    return answered(shooter, target, square);
 }
 
 // A window hosting, joined by a raw peer that writes chosen bytes; false
@@ -90,7 +101,8 @@ inline bool joinRawPeer(GameWindow& host, QTcpSocket& peer)
 {
     host->butReceive->click();
     peer.connectToHost(QHostAddress::LocalHost, quint16(host->Winsock1->LocalPort));
-    return peer.waitForConnected(Wait) && QTest::qWaitFor([&] { return state(host).bPlacing; }, Wait);
+    return peer.waitForConnected(Wait)
+           && QTest::qWaitFor([&] { return logShows(host, QStringLiteral("Please position your ships")); }, Wait);
 }
 
 // Reads what a window sends to a raw peer until `count` bytes have come,

@@ -100,8 +100,11 @@ bool Fleet::operator==(const Fleet& other) const
     for (int ship = 0; ship < Board::ShipCount; ++ship) {
         const QList<short>& line = squares(ship);
         const QList<short>& otherLine = other.squares(ship);
-        if (line.size() != otherLine.size() || direction(ship) != other.direction(ship)
-            || !std::equal(line.constData(), line.constData() + line.size(), otherLine.constData()))
+        if (line.size() != otherLine.size() || direction(ship) != other.direction(ship))
+            return false;
+        // A copy shares its squares until either side changes them.
+        if (line.constData() != otherLine.constData()
+            && !std::equal(line.constData(), line.constData() + line.size(), otherLine.constData()))
             return false;
     }
     return true;

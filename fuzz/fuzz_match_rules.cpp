@@ -40,7 +40,7 @@ namespace {
 
 constexpr qsizetype MaxArrived = 2 * 1024;
 // Reading the resident size costs more than most inputs.
-constexpr int MemoryCheckEvery = 64;
+constexpr int MemoryCheckEvery = 1024;
 
 const Sea AllWater(Square::Water);
 const Sea AllUnknown(Square::Unknown);

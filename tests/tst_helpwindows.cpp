@@ -16,17 +16,6 @@
 #include <csignal>
 #include <sys/types.h>
 
-namespace {
-
-// The texts as written in the game's resources, one line per line.
-QString resource(const QString& name)
-{
-    QFile file(":/help/" + name);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-} // namespace
-
 class HelpWindowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -72,14 +61,14 @@ private slots:
         game->mnuHelpGame->trigger();
         frmHelpGame* help = frmHelpGame::instance();
         QVERIFY(help && help->isVisible());
-        const QString gameText = resource("game.txt");
-        const QString colorsText = resource("colors.txt");
-        QVERIFY(gameText.startsWith("Playing The Game\n") && colorsText.startsWith("Colors and Marks\n"));
-        QCOMPARE(gameText.count(u'\n'), 11);
-        QCOMPARE(colorsText.count(u'\n'), 2);
-        QCOMPARE(help->editHelpText->toPlainText(), gameText);
-        QCOMPARE(help->editColors->toPlainText(), colorsText);
-        QCOMPARE(frmHelpGame::gameText(), QString(gameText).replace("\n", "\r\n"));
+        // Every line ended by CR LF, shown one line per line.
+        const QString gameText = frmHelpGame::gameText();
+        const QString colorsText = frmHelpGame::colorsText();
+        QVERIFY(gameText.startsWith("Playing The Game\r\n") && colorsText.startsWith("Colors and Marks\r\n"));
+        QCOMPARE(gameText.count("\r\n"), 11);
+        QCOMPARE(colorsText.count("\r\n"), 2);
+        QCOMPARE(help->editHelpText->toPlainText(), QString(gameText).replace("\r\n", "\n"));
+        QCOMPARE(help->editColors->toPlainText(), QString(colorsText).replace("\r\n", "\n"));
         QCOMPARE(help->editHelpText->accessibleName(), QString("Playing The Game"));
         QVERIFY(QTest::qWaitForWindowActive(help));
         QCOMPARE(QApplication::focusWidget(), help->editHelpText);

@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "ControlLibrary.h"
+#include "Ports.h"
 #include "Toolkit.h"
 #include "Winsock.h"
 
@@ -11,9 +12,6 @@
 #include <QPushButton>
 
 namespace {
-
-const QString GamePort = QStringLiteral("6431");
-const QString ChatPort = QStringLiteral("6432");
 
 QString errorText(int number, const QString& description)
 {
@@ -33,13 +31,13 @@ void frmMain::butReceive_Click()
 {
     PlaySound(QStringLiteral("waitingconnect"), false);
     AppendStatus(QStringLiteral("Waiting for connection..."));
-    Winsock1->LocalPort = GamePort.toLong();
+    Winsock1->LocalPort = GamePort;
     const SocketResult listening = Winsock1->Listen();
     if (!listening.ok()) {
         reportCallFailure(listening.number, listening.description);
         return;
     }
-    bHost = true;
+    m_match.hosting();
     askRouter(true);
 }
 
@@ -47,7 +45,7 @@ void frmMain::butConnect_Click()
 {
     if (Winsock1->State() != Winsock::sckClosed)
         Winsock1->Close();
-    const SocketResult connecting = Winsock1->Connect(editIP->text(), GamePort.toLong());
+    const SocketResult connecting = Winsock1->Connect(editIP->text(), GamePort);
     if (!connecting.ok()) {
         reportCallFailure(connecting.number, connecting.description);
         return;
@@ -72,11 +70,11 @@ void frmMain::Winsock1_Connect()
 {
     PlaySound(QStringLiteral("connect"), true);
     AppendStatus(QStringLiteral("Connected to ") + Winsock1->RemoteHostIP());
-    bConnected = true;
+    m_match.connected();
     mnuChatOpen_Click();
     butConnect->setEnabled(false);
     butReceive->setEnabled(false);
-    bPlacing = true;
+    m_match.openPlacement();
     PlaySound(QStringLiteral("positionships"), false);
     AppendStatus(QStringLiteral("Please position your ships"));
 }
@@ -103,17 +101,17 @@ void frmMain::Winsock1_Error(short Number, const QString& Description)
 {
     Toolkit::MsgBox(errorText(Number, Description) + QStringLiteral("\r\nClosing Connection"));
     Winsock1->Close();
-    bConnected = false;
+    m_match.connectionBroken();
     releaseRouter();
 }
 
 void frmMain::mnuChatOpen_Click()
 {
-    if (!bConnected) {
+    if (!m_match.state().bConnected) {
         Toolkit::MsgBox(QStringLiteral("You need to be connected first!"));
         return;
     }
-    ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), ChatPort});
+    ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), QString::number(ChatPort)});
 }
 
 void frmMain::mnuChatClose_Click()

@@ -43,18 +43,18 @@ constexpr int AcceptRetryMs = 1000;
 
 SocketResult invalidOperation()
 {
-    return {Winsock::sckInvalidOp, QStringLiteral("Invalid operation at current state")};
+    return {Winsock::sckInvalidOp, Winsock::tr("Invalid operation at current state")};
 }
 
 SocketResult wrongState()
 {
     return {Winsock::sckBadState,
-            QStringLiteral("Wrong protocol or connection state for the requested transaction or request")};
+            Winsock::tr("Wrong protocol or connection state for the requested transaction or request")};
 }
 
 SocketResult invalidPort()
 {
-    return {Winsock::sckInvalidPropertyValue, QStringLiteral("Invalid port number")};
+    return {Winsock::sckInvalidPropertyValue, Winsock::tr("Invalid port number")};
 }
 
 bool validPort(long port)
@@ -118,32 +118,32 @@ SocketResult Winsock::describe(int qtSocketError, const QString& qtText)
 {
     switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
     case QAbstractSocket::ConnectionRefusedError:
-        return {sckConnectionRefused, QStringLiteral("Connection is forcefully rejected")};
+        return {sckConnectionRefused, Winsock::tr("Connection is forcefully rejected")};
     case QAbstractSocket::RemoteHostClosedError:
-        return {sckConnectionReset, QStringLiteral("The connection is reset by remote side")};
+        return {sckConnectionReset, Winsock::tr("The connection is reset by remote side")};
     case QAbstractSocket::HostNotFoundError:
-        return {sckHostNotFound, QStringLiteral("Authoritative answer: Host not found")};
+        return {sckHostNotFound, Winsock::tr("Authoritative answer: Host not found")};
     case QAbstractSocket::SocketAccessError:
-        return {sckPermissionDenied, QStringLiteral("Permission denied")};
+        return {sckPermissionDenied, Winsock::tr("Permission denied")};
     case QAbstractSocket::SocketResourceError:
-        return {sckNoBufferSpace, QStringLiteral("No buffer space is available")};
+        return {sckNoBufferSpace, Winsock::tr("No buffer space is available")};
     case QAbstractSocket::SocketTimeoutError:
-        return {sckTimedout, QStringLiteral("Connection is timed out")};
+        return {sckTimedout, Winsock::tr("Connection is timed out")};
     case QAbstractSocket::DatagramTooLargeError:
-        return {sckMsgTooBig, QStringLiteral("The datagram is too large to fit into the buffer and is truncated")};
+        return {sckMsgTooBig, Winsock::tr("The datagram is too large to fit into the buffer and is truncated")};
     case QAbstractSocket::NetworkError:
-        return {sckNetworkUnreachable, QStringLiteral("Network is unreachable")};
+        return {sckNetworkUnreachable, Winsock::tr("Network is unreachable")};
     case QAbstractSocket::AddressInUseError:
-        return {sckAddressInUse, QStringLiteral("Address in use")};
+        return {sckAddressInUse, Winsock::tr("Address in use")};
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return {sckAddressNotAvailable, QStringLiteral("Address not available from the local machine")};
+        return {sckAddressNotAvailable, Winsock::tr("Address not available from the local machine")};
     case QAbstractSocket::UnsupportedSocketOperationError:
-        return {sckUnsupported, QStringLiteral("Unsupported operation")};
+        return {sckUnsupported, Winsock::tr("Unsupported operation")};
     case QAbstractSocket::UnfinishedSocketOperationError:
-        return {sckInProgress, QStringLiteral("Operation is now in progress")};
+        return {sckInProgress, Winsock::tr("Operation is now in progress")};
     default:
         return {sckNetworkSubsystemFailed,
-                qtText.isEmpty() ? QStringLiteral("Network subsystem is failed") : qtText};
+                qtText.isEmpty() ? Winsock::tr("Network subsystem is failed") : qtText};
     }
 }
 
@@ -259,7 +259,7 @@ SocketResult Winsock::Accept(long requestID)
         return invalidOperation();
     QTcpSocket* socket = m_requests.take(requestID);
     if (!socket)
-        return {sckInvalidArg, QStringLiteral("The request is no longer pending")};
+        return {sckInvalidArg, Winsock::tr("The request is no longer pending")};
     ++m_generation;
     attachStream(socket);
     // Known from the moment of connection, even if the peer has gone since.

@@ -13,11 +13,11 @@ using namespace MessageCodes;
 std::array<frmMain::Ship, 5> frmMain::fleet()
 {
     return {{
-        {rdoShipCarrier, 5, &colCarrier, &iDirCarrier, QStringLiteral("Carrier")},
-        {rdoShipDestroyer, 4, &colDestroyer, &iDirDestroyer, QStringLiteral("Destroyer")},
-        {rdoShipCruiser, 3, &colCruiser, &iDirCruiser, QStringLiteral("Cruiser")},
-        {rdoShipSubmarine, 3, &colSubmarine, &iDirSubmarine, QStringLiteral("Submarine")},
-        {rdoShipPTBoat, 2, &colPTBoat, &iDirPTBoat, QStringLiteral("PTBoat")},
+        {rdoShipCarrier, 5, &colCarrier, &iDirCarrier, tr("Carrier not fully positionned")},
+        {rdoShipDestroyer, 4, &colDestroyer, &iDirDestroyer, tr("Destroyer not fully positionned")},
+        {rdoShipCruiser, 3, &colCruiser, &iDirCruiser, tr("Cruiser not fully positionned")},
+        {rdoShipSubmarine, 3, &colSubmarine, &iDirSubmarine, tr("Submarine not fully positionned")},
+        {rdoShipPTBoat, 2, &colPTBoat, &iDirPTBoat, tr("PTBoat not fully positionned")},
     }};
 }
 
@@ -41,7 +41,7 @@ void frmMain::butHomeTile_Click(short Index)
     }
     if (butHomeTile[Index]->color() != TileButton::Blue) {
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Cannot place two ships on top of the other!"));
+        ShowNotice(tr("Cannot place two ships on top of the other!"));
         return;
     }
     const std::array<Ship, 5> ships = fleet();
@@ -53,13 +53,13 @@ void frmMain::butHomeTile_Click(short Index)
         }
     }
     if (!ship) {
-        ShowNotice(QStringLiteral("Please select a ship to position"));
+        ShowNotice(tr("Please select a ship to position"));
         return;
     }
     QList<short>& squares = *ship->squares;
     const qsizetype n = squares.size();
     if (n == ship->size) {
-        ShowNotice(QStringLiteral("This ship is completely positionned, please select another one."));
+        ShowNotice(tr("This ship is completely positionned, please select another one."));
         return;
     }
 
@@ -86,7 +86,7 @@ void frmMain::butHomeTile_Click(short Index)
                        || (Index == last + 1 && sameRow(Index, last));
     }
     if (!accepted) {
-        ShowNotice(QStringLiteral("All parts the ship must be adjacent!"));
+        ShowNotice(tr("All parts the ship must be adjacent!"));
         return;
     }
 
@@ -107,7 +107,7 @@ void frmMain::butReady_Click()
     for (const Ship& ship : fleet()) {
         if (ship.squares->size() < ship.size) {
             Toolkit::Beep();
-            ShowNotice(ship.name + QStringLiteral(" not fully positionned"));
+            ShowNotice(ship.notReady);
             return;
         }
     }
@@ -121,8 +121,8 @@ void frmMain::butReady_Click()
 
 void frmMain::butResetShips_Click()
 {
-    if (Toolkit::MsgBox(QStringLiteral("Are you sure you want to reset the positionning of your ships?"),
-                        Toolkit::vbYesNo, QStringLiteral("Reset Ships?"))
+    if (Toolkit::MsgBox(tr("Are you sure you want to reset the positionning of your ships?"),
+                        Toolkit::vbYesNo, tr("Reset Ships?"))
         != Toolkit::vbYes)
         return;
     PlaySound(QStringLiteral("positionships"), false);

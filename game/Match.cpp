@@ -59,15 +59,15 @@ void frmMain::Winsock1_DataArrival(long)
         return;
     case msgYouLose:
         PlaySound(QStringLiteral("youlose"), false);
-        ShowNotice(QStringLiteral("You Lose!"));
-        Toolkit::MsgBox(QStringLiteral("Disconnected"));
+        ShowNotice(tr("You Lose!"));
+        Toolkit::MsgBox(tr("Disconnected"));
         PlaySound(QStringLiteral("disconnected"), true);
         ResetGame();
         return;
     default:
         // Any other code, and values of 100 and above that name no square.
         Toolkit::Beep();
-        AppendStatus(QStringLiteral("Received Garbage"));
+        AppendStatus(tr("Received Garbage"));
         return;
     }
 }
@@ -86,12 +86,12 @@ void frmMain::FireShot()
 {
     if (!bConnected) {
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Please connect before shooting!"));
+        ShowNotice(tr("Please connect before shooting!"));
         return;
     }
     if (!bCanShoot) {
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Could not send data to opponent, please try again."));
+        ShowNotice(tr("Could not send data to opponent, please try again."));
         return;
     }
     PlaySound(QStringLiteral("fire"), false);
@@ -174,12 +174,12 @@ void frmMain::OpponentReady()
         bCanShoot = true;
         bStartPending = true;
     } else if (bOppReady) {
-        AppendStatus(QStringLiteral("Opponent Ready..."));
+        AppendStatus(tr("Opponent Ready..."));
         PlaySound(QStringLiteral("oppready"), false);
         bCanShoot = false;
         bGameOn = false;
     } else {
-        AppendStatus(QStringLiteral("Waiting For Opponent..."));
+        AppendStatus(tr("Waiting For Opponent..."));
         PlaySound(QStringLiteral("waitingopp"), false);
         bCanShoot = false;
         bGameOn = false;
@@ -190,7 +190,7 @@ void frmMain::StartGame()
 {
     bStartPending = false;
     Toolkit::Beep();
-    AppendStatus(QStringLiteral("Game Started"));
+    AppendStatus(tr("Game Started"));
     if (!bHost)
         return;
     Toolkit::Randomize();
@@ -213,7 +213,7 @@ void frmMain::DeclareVictory()
         return;
     PlaySound(QStringLiteral("youwin"), false);
     Winsock1->SendData(msgYouLose);
-    ShowNotice(QStringLiteral("You Win!"));
+    ShowNotice(tr("You Win!"));
 }
 
 void frmMain::ResetGame()
@@ -236,7 +236,7 @@ void frmMain::ResetGame()
         tile->setColor(TileButton::White);
         tile->setText(QString());
     }
-    editStatus->replace(QStringLiteral("New Game..."));
+    editStatus->replace(tr("New Game..."));
     Winsock1->Close();
     releaseRouter();
 }

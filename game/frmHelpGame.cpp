@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -34,10 +35,12 @@ struct LegendRow {
 // Top to bottom; the blanks after each colon line the descriptions up.
 const LegendRow legendRows[] = {
     {3825, 0, "", TileButton::White, &frmHelpGame::Label1, "Label1",
-     "1) White:   Unknown content (enemy sea)"},
-    {4125, 3, "X", TileButton::Blue, &frmHelpGame::Label4, "Label4", "2) Blue:    Water (no hit)"},
-    {4425, 1, "X", LegendRed, &frmHelpGame::Label3, "Label3", "3) Red:     Hit Ship"},
-    {4725, 2, "", TileButton::Yellow, &frmHelpGame::Label2, "Label2", "4) Yellow:  Ship (home sea)"},
+     QT_TRANSLATE_NOOP("frmHelpGame", "1) White:   Unknown content (enemy sea)")},
+    {4125, 3, "X", TileButton::Blue, &frmHelpGame::Label4, "Label4",
+     QT_TRANSLATE_NOOP("frmHelpGame", "2) Blue:    Water (no hit)")},
+    {4425, 1, "X", LegendRed, &frmHelpGame::Label3, "Label3", QT_TRANSLATE_NOOP("frmHelpGame", "3) Red:     Hit Ship")},
+    {4725, 2, "", TileButton::Yellow, &frmHelpGame::Label2, "Label2",
+     QT_TRANSLATE_NOOP("frmHelpGame", "4) Yellow:  Ship (home sea)")},
 };
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
@@ -54,10 +57,10 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, 
 // from its label without the number and the blanks that line it up.
 QString sampleName(const LegendRow& row)
 {
-    const QString text = QString::fromLatin1(row.text).section(QLatin1Char(')'), 1, -1).simplified();
-    const QString colour = text.section(QLatin1Char(':'), 0, 0);
+    const QString text = frmHelpGame::tr(row.text).section(QLatin1Char(')'), 1, -1).simplified();
+    const QString colour = text.section(QLatin1Char(':'), 0, 0).trimmed();
     const QString meaning = text.section(QLatin1Char(':'), 1, -1).trimmed();
-    const QString mark = *row.mark ? QStringLiteral(" with %1").arg(QLatin1String(row.mark)) : QString();
+    const QString mark = *row.mark ? frmHelpGame::tr(" with %1").arg(QLatin1String(row.mark)) : QString();
     return QStringLiteral("%1%2: %3").arg(colour, mark, meaning);
 }
 
@@ -65,7 +68,7 @@ QString sampleName(const LegendRow& row)
 
 QString frmHelpGame::gameText()
 {
-    return QStringLiteral(
+    return tr(
         "Playing The Game\r\n"
         "    1) Decide who will be hosting the game.\r\n"
         "    2) The host should click the \"Receive\" Button\r\n"
@@ -81,7 +84,7 @@ QString frmHelpGame::gameText()
 
 QString frmHelpGame::colorsText()
 {
-    return QStringLiteral(
+    return tr(
         "Colors and Marks\r\n"
         "    Squares are different colors depending on their \"content\". An \"X\" in a square means that it was \"shot\". Here is a definition of what the colors mean.\r\n");
 }
@@ -102,7 +105,7 @@ frmHelpGame::frmHelpGame(QWidget* owner)
     Accessibility::install();
     setObjectName(QStringLiteral("frmHelpGame"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Game Help"));
+    setWindowTitle(tr("Game Help"));
     setWindowIcon(Pictures::windowIcon());
     setFixedSize(Twips::size(8085, 5100));
     setFont(designFont());
@@ -111,6 +114,7 @@ frmHelpGame::frmHelpGame(QWidget* owner)
     buildTexts();
     buildLegend();
     buildButtons();
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void frmHelpGame::buildTexts()
@@ -136,15 +140,15 @@ void frmHelpGame::buildLegend()
         label->setObjectName(QLatin1String(row.labelName));
         label->setGeometry(Twips::rect(525, row.top, 3840, 240));
         label->setTextFormat(Qt::PlainText);
-        label->setText(QLatin1String(row.text));
+        label->setText(tr(row.text));
         this->*row.label = label;
     }
 }
 
 void frmHelpGame::buildButtons()
 {
-    butPrint = button(this, "butPrint", QStringLiteral("&Print"), Twips::rect(5700, 4050, 1290, 390));
-    butDone = button(this, "butDone", QStringLiteral("&Done"), Twips::rect(5700, 4500, 1290, 390));
+    butPrint = button(this, "butPrint", tr("&Print"), Twips::rect(5700, 4050, 1290, 390));
+    butDone = button(this, "butDone", tr("&Done"), Twips::rect(5700, 4500, 1290, 390));
     connect(butPrint, &QPushButton::clicked, this, &frmHelpGame::butPrint_Click);
     connect(butDone, &QPushButton::clicked, this, &frmHelpGame::butDone_Click);
 }

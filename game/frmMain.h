@@ -172,7 +172,7 @@ private:
         int size;
         QList<short>* squares;
         short* direction;
-        QString name;
+        QString notReady;  // the notice when it lacks squares
     };
     std::array<Ship, 5> fleet();
 

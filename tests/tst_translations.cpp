@@ -155,7 +155,7 @@ private slots:
         QCOMPARE(boxes.buttons.size(), 4);
         // The narrowest, for whoever rewords a text; message boxes fit
         // themselves to their texts.
-        for (auto margin = margins.cbegin(); margin != margins.cbegin() + 3; ++margin)
+        for (auto margin = margins.cbegin(); margin != std::next(margins.cbegin(), 3); ++margin)
             qInfo("%s: margin %d px, %s", qPrintable(language), margin.key(), qPrintable(margin.value().simplified()));
         QVERIFY2((overflowing + boxes.overflowing).isEmpty(), qPrintable((overflowing + boxes.overflowing).join(u'\n')));
         for (QWidget* window : QApplication::topLevelWidgets())

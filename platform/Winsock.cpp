@@ -2,6 +2,7 @@
 
 #include "EventGate.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkDatagram>
@@ -43,18 +44,20 @@ constexpr int AcceptRetryMs = 1000;
 
 SocketResult invalidOperation()
 {
-    return {Winsock::sckInvalidOp, Winsock::tr("Invalid operation at current state")};
+    return {Winsock::sckInvalidOp,
+            QCoreApplication::translate("Winsock", "Invalid operation at current state")};
 }
 
 SocketResult wrongState()
 {
     return {Winsock::sckBadState,
-            Winsock::tr("Wrong protocol or connection state for the requested transaction or request")};
+            QCoreApplication::translate(
+                "Winsock", "Wrong protocol or connection state for the requested transaction or request")};
 }
 
 SocketResult invalidPort()
 {
-    return {Winsock::sckInvalidPropertyValue, Winsock::tr("Invalid port number")};
+    return {Winsock::sckInvalidPropertyValue, QCoreApplication::translate("Winsock", "Invalid port number")};
 }
 
 bool validPort(long port)
@@ -118,32 +121,32 @@ SocketResult Winsock::describe(int qtSocketError, const QString& qtText)
 {
     switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
     case QAbstractSocket::ConnectionRefusedError:
-        return {sckConnectionRefused, Winsock::tr("Connection is forcefully rejected")};
+        return {sckConnectionRefused, tr("Connection is forcefully rejected")};
     case QAbstractSocket::RemoteHostClosedError:
-        return {sckConnectionReset, Winsock::tr("The connection is reset by remote side")};
+        return {sckConnectionReset, tr("The connection is reset by remote side")};
     case QAbstractSocket::HostNotFoundError:
-        return {sckHostNotFound, Winsock::tr("Authoritative answer: Host not found")};
+        return {sckHostNotFound, tr("Authoritative answer: Host not found")};
     case QAbstractSocket::SocketAccessError:
-        return {sckPermissionDenied, Winsock::tr("Permission denied")};
+        return {sckPermissionDenied, tr("Permission denied")};
     case QAbstractSocket::SocketResourceError:
-        return {sckNoBufferSpace, Winsock::tr("No buffer space is available")};
+        return {sckNoBufferSpace, tr("No buffer space is available")};
     case QAbstractSocket::SocketTimeoutError:
-        return {sckTimedout, Winsock::tr("Connection is timed out")};
+        return {sckTimedout, tr("Connection is timed out")};
     case QAbstractSocket::DatagramTooLargeError:
-        return {sckMsgTooBig, Winsock::tr("The datagram is too large to fit into the buffer and is truncated")};
+        return {sckMsgTooBig, tr("The datagram is too large to fit into the buffer and is truncated")};
     case QAbstractSocket::NetworkError:
-        return {sckNetworkUnreachable, Winsock::tr("Network is unreachable")};
+        return {sckNetworkUnreachable, tr("Network is unreachable")};
     case QAbstractSocket::AddressInUseError:
-        return {sckAddressInUse, Winsock::tr("Address in use")};
+        return {sckAddressInUse, tr("Address in use")};
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return {sckAddressNotAvailable, Winsock::tr("Address not available from the local machine")};
+        return {sckAddressNotAvailable, tr("Address not available from the local machine")};
     case QAbstractSocket::UnsupportedSocketOperationError:
-        return {sckUnsupported, Winsock::tr("Unsupported operation")};
+        return {sckUnsupported, tr("Unsupported operation")};
     case QAbstractSocket::UnfinishedSocketOperationError:
-        return {sckInProgress, Winsock::tr("Operation is now in progress")};
+        return {sckInProgress, tr("Operation is now in progress")};
     default:
         return {sckNetworkSubsystemFailed,
-                qtText.isEmpty() ? Winsock::tr("Network subsystem is failed") : qtText};
+                qtText.isEmpty() ? tr("Network subsystem is failed") : qtText};
     }
 }
 
@@ -259,7 +262,7 @@ SocketResult Winsock::Accept(long requestID)
         return invalidOperation();
     QTcpSocket* socket = m_requests.take(requestID);
     if (!socket)
-        return {sckInvalidArg, Winsock::tr("The request is no longer pending")};
+        return {sckInvalidArg, tr("The request is no longer pending")};
     ++m_generation;
     attachStream(socket);
     // Known from the moment of connection, even if the peer has gone since.

@@ -33,7 +33,8 @@ QStringList overflows(QWidget* window, Margins& margins)
 {
     QStringList found;
     auto measure = [&](QWidget* control, const QString& text, int need, int room) {
-        const QString what = QStringLiteral("%1 \"%2\": %3 px of %4").arg(control->objectName(), text).arg(need).arg(room);
+        const QString what =
+            QStringLiteral("%1 \"%2\": %3 px of %4").arg(control->objectName(), text).arg(need).arg(room);
         margins.insert(room - need, what);
         if (need > room)
             found << what;
@@ -49,9 +50,10 @@ QStringList overflows(QWidget* window, Margins& margins)
             measure(control, option->text(), option->fontMetrics().size(Qt::TextShowMnemonic, option->text()).width(),
                     style->subElementRect(QStyle::SE_RadioButtonContents, &drawn, option).width());
         } else if (auto* button = qobject_cast<QPushButton*>(control)) {
-            const int margins = style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-            measure(control, button->text(), button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width() + margins,
-                    button->width());
+            const int margins =
+                style->pixelMetric(QStyle::PM_ButtonMargin) + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
+            const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+            measure(control, button->text(), text + margins, button->width());
         } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
             measure(control, frame->title(), frame->minimumSizeHint().width(), frame->width());
         } else if (auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap()) {
@@ -157,7 +159,8 @@ private slots:
         // themselves to their texts.
         for (auto margin = margins.cbegin(); margin != std::next(margins.cbegin(), 3); ++margin)
             qInfo("%s: margin %d px, %s", qPrintable(language), margin.key(), qPrintable(margin.value().simplified()));
-        QVERIFY2((overflowing + boxes.overflowing).isEmpty(), qPrintable((overflowing + boxes.overflowing).join(u'\n')));
+        overflowing << boxes.overflowing;
+        QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(u'\n')));
         for (QWidget* window : QApplication::topLevelWidgets())
             window->close();
     }
@@ -174,7 +177,8 @@ private slots:
                             << QStringList{"Feindgewässer", "Heimatgewässer", "Neu aufstellen", "Bereit zum Spiel",
                                            "Schiffe", "Träger (5)", "Zerstörer (4)", "Kreuzer (3)", "U-Boot (3)",
                                            "Schnellboot (2)", "Spielzug", "Dein Zug", "Feind am Zug", "Verbindung",
-                                           "Verbinden", "Empfangen", "Trennen", "&Spiel", "&Optionen", "&Chat", "&Hilfe"}
+                                           "Verbinden", "Empfangen", "Trennen", "&Spiel", "&Optionen", "&Chat",
+                                           "&Hilfe"}
                             << QStringList{"OK/Abbrechen", "&Ja/&Nein"};
         QTest::newRow("C") << QStringList{"LANG=C", "LANGUAGE=", "LC_ALL=", "LC_MESSAGES="}
                            << QStringList{"Enemy Sea", "Home Sea", "Reset Ships", "Ready to Play", "Ships",

@@ -13,6 +13,9 @@
 // on a machine with no sound server to play it.
 
 #include "BenchSupport.h"
+#include "MessageCodes.h"
+#include "Ports.h"
+#include "Wire.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,11 +29,10 @@ using namespace Bench;
 
 namespace {
 
-constexpr int GamePort = 6431;
 constexpr int CEchoPort = 6441;
 constexpr int QtEchoPort = 6442;
 constexpr int Block = 50;
-const unsigned char Missed[2] = {0xFA, 0xFF};
+const QByteArray Missed = Wire::encode(MessageCodes::msgMissed);
 
 struct Target {
     const char* name;
@@ -42,14 +44,14 @@ struct Target {
 // One shot and its answer, in microseconds; negative when the answer is wrong.
 double shoot(Target& target, int square)
 {
-    const unsigned char shot[2] = {static_cast<unsigned char>(square), 0};
-    unsigned char answer[2] = {0, 0};
+    const QByteArray shot = Wire::encode(qint16(square));
+    unsigned char answer[Wire::ValueBytes] = {};
     const Clock::time_point start = Clock::now();
-    if (!sendAll(target.fd, shot, 2) || !receiveAll(target.fd, answer, 2))
+    if (!sendAll(target.fd, shot.constData(), shot.size()) || !receiveAll(target.fd, answer, sizeof answer))
         return -1;
     const double us = microsecondsSince(start);
-    const unsigned char* expected = target.isGame ? Missed : shot;
-    return std::memcmp(answer, expected, 2) == 0 ? us : -1;
+    const QByteArray& expected = target.isGame ? Missed : shot;
+    return std::memcmp(answer, expected.constData(), sizeof answer) == 0 ? us : -1;
 }
 
 bool run(std::vector<Target>& targets, int shots, int gapMs)

@@ -9,6 +9,9 @@
 //   peer_flood [--repeat n] [values...]        default: 10000 100000 1000000
 
 #include "BenchSupport.h"
+#include "MessageCodes.h"
+#include "Ports.h"
+#include "Wire.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -24,7 +27,6 @@ using namespace Bench;
 
 namespace {
 
-constexpr int GamePort = 6431;
 constexpr int QtEchoPort = 6442;
 
 struct Target {
@@ -38,29 +40,30 @@ struct Target {
 // comes back; true when the last two bytes back are the expected answer.
 bool flood(const Target& target, long values)
 {
-    const std::size_t total = std::size_t(values) * 2 + 2;
-    const std::size_t expected = target.isGame ? 2 : total;
+    const std::size_t total = std::size_t(values + 1) * Wire::ValueBytes;
+    const std::size_t expected = target.isGame ? Wire::ValueBytes : total;
     static const std::string garbage = [] {
+        const QByteArray nameless = Wire::encode(-2);
         std::string chunk;
         for (int i = 0; i < 8192; ++i)
-            chunk += "\xFE\xFF";
+            chunk.append(nameless.constData(), nameless.size());
         return chunk;
     }();
     std::size_t written = 0;
     std::size_t received = 0;
-    unsigned char last[2] = {0, 0};
+    unsigned char last[Wire::ValueBytes] = {};
     while (received < expected) {
         pollfd wait{target.fd, short(POLLIN | (written < total ? POLLOUT : 0)), 0};
         if (poll(&wait, 1, 60000) <= 0)
             return false;
         if ((wait.revents & POLLOUT) && written < total) {
-            static const char shot[2] = {0, 0};
-            const std::size_t garbageLeft = total - 2 > written ? total - 2 - written : 0;
-            const std::size_t shotSent = garbageLeft ? 0 : written - (total - 2);
+            static const QByteArray shot = Wire::encode(0);
+            const std::size_t garbageLeft = total - shot.size() > written ? total - shot.size() - written : 0;
+            const std::size_t shotSent = garbageLeft ? 0 : written - (total - shot.size());
             const ssize_t sent = garbageLeft
                                      ? send(target.fd, garbage.data(), std::min(garbageLeft, garbage.size()),
                                             MSG_NOSIGNAL | MSG_DONTWAIT)
-                                     : send(target.fd, shot + shotSent, 2 - shotSent, MSG_NOSIGNAL | MSG_DONTWAIT);
+                                     : send(target.fd, shot.constData() + shotSent, shot.size() - shotSent, MSG_NOSIGNAL | MSG_DONTWAIT);
             if (sent < 0 && errno != EAGAIN)
                 return false;
             if (sent > 0)
@@ -79,9 +82,8 @@ bool flood(const Target& target, long values)
                 received += std::size_t(got);
         }
     }
-    const unsigned char answer[2] = {static_cast<unsigned char>(target.isGame ? 0xFA : 0),
-                                     static_cast<unsigned char>(target.isGame ? 0xFF : 0)};
-    return received == expected && std::memcmp(last, answer, 2) == 0;
+    const QByteArray answer = Wire::encode(target.isGame ? MessageCodes::msgMissed : 0);
+    return received == expected && std::memcmp(last, answer.constData(), sizeof last) == 0;
 }
 
 } // namespace

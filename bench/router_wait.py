@@ -17,7 +17,8 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "system"))
 
-from harness import Display, Session  # noqa: E402
+from display import Display  # noqa: E402
+from harness import Session  # noqa: E402
 from router_bed import RouterBed  # noqa: E402
 
 

@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 
@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 // Freed memory that AddressSanitizer keeps aside would count as resident:
-// keep that small, so that the memory budget measures what the windows hold.
+// keep that small, so that the memory budget measures what the targets hold.
 // Shorter allocation stacks make each input cheaper.
 extern "C" const char* __asan_default_options()
 {
@@ -20,16 +20,6 @@ namespace FuzzSupport {
 namespace {
 
 constexpr long MemoryBudgetMiB = 256;
-
-QtMessageHandler defaultHandler = nullptr;
-
-// The offscreen platform cannot raise a window, which the chat asks for each
-// time it opens; everything else is printed as usual.
-void quietRaise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message != QLatin1String("This plugin does not support raise()"))
-        defaultHandler(type, context, message);
-}
 
 long residentMiB()
 {
@@ -44,19 +34,6 @@ long residentMiB()
 }
 
 } // namespace
-
-void startApplication()
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // libFuzzer's own arguments are not the application's.
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    defaultHandler = qInstallMessageHandler(quietRaise);
-    static QApplication* application = new QApplication(argc, argv);
-    Q_UNUSED(application);
-}
 
 bool waitUntil(const std::function<bool()>& done, int milliseconds)
 {

@@ -4,12 +4,10 @@
 
 #include <functional>
 
-// What the fuzz targets share: a headless application, bounded waits, a
-// memory budget, and how a broken invariant is reported.
+// What the fuzz targets share: bounded waits, a memory budget, and how a
+// broken invariant is reported. On Qt Core only; the targets that drive
+// windows start their application with FuzzApplication.h.
 namespace FuzzSupport {
-
-// A QApplication on the offscreen platform, created once for the run.
-void startApplication();
 
 // Runs the event loop until done() holds; false when the time is up first.
 bool waitUntil(const std::function<bool()>& done, int milliseconds = 20000);

@@ -15,6 +15,7 @@
 
 #include "ChatText.h"
 #include "ControlHarness.h"
+#include "FuzzApplication.h"
 #include "FuzzSupport.h"
 #include "ScriptedToolkit.h"
 
@@ -123,7 +124,7 @@ void openChat()
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzSupport::startApplication();
+    FuzzApplication::start();
     session = new Session;
     QString failure;
     session->component = ControlHarness::createComponent(&session->host, &failure);

@@ -1,11 +1,15 @@
 // Feeds the game connection what a peer may send: any bytes, cut at any
 // point, values out of turn or naming no square, floods, a backlog behind a
 // modal box, a close after it all. A real main window, joined to the peer
-// over loopback through its own socket component, dispatches them. Checked on
-// every input: each complete value is dispatched exactly once, in order, with
-// the effect of its code; no value outside 0..99 reaches a square; the peer's
-// close is handled once, after every value it wrote, and nothing follows it
-// nor the window's own close; resident memory stays within budget.
+// over loopback through its own socket component, dispatches them; what each
+// code does to the game is the rules' (fuzz_match_rules checks that on the
+// core alone). Checked here on every input: each complete value is
+// dispatched exactly once, in order, and the window then shows both seas as
+// the rules hold them; a shot's square goes to the last-shot box, garbage
+// costs a beep and a line and changes nothing on screen, the defeat starts a
+// new game; the peer's close is handled once, after every value it wrote,
+// and nothing follows it nor the window's own close; resident memory stays
+// within budget.
 //
 // Input: one setup byte, then actions.
 //   setup bit 0   the window hosts (else it joins the peer)
@@ -24,9 +28,11 @@
 // at once, though less than its socket holds behind a box.
 
 #include "EventGate.h"
+#include "FuzzApplication.h"
 #include "FuzzSupport.h"
 #include "GameWindow.h"
 #include "MatchDriver.h"
+#include "Ports.h"
 #include "ScriptedToolkit.h"
 #include "StatusLog.h"
 #include "TileButton.h"
@@ -51,15 +57,12 @@ using FuzzSupport::fail;
 
 namespace {
 
-constexpr quint16 GamePort = 6431;
 constexpr qsizetype MaxWritten = 6 * 1024;
 
-// What a value may change: the squares, the flags, the hit count, the beeps.
+// What the player sees of the seas, and the beeps heard.
 struct Observed {
     std::array<quint32, 200> colors{};
     std::array<bool, 200> marked{};
-    std::array<bool, 9> flags{};
-    short hits = 0;
     int beeps = 0;
     bool operator==(const Observed&) const = default;
 };
@@ -87,21 +90,23 @@ Observed observe()
         o.colors[100 + i] = w.butEnemyTile[i]->color();
         o.marked[100 + i] = !w.butEnemyTile[i]->text().isEmpty();
     }
-    o.flags = {w.bMyTurn, w.bCanShoot, w.bReady, w.bOppReady, w.bConnected,
-               w.bPlacing, w.bGameOn, w.bHost, w.bStartPending};
-    o.hits = w.iHitCount;
     o.beeps = session->toolkit.beeps;
     return o;
 }
 
-// Only square `changed` (0..199) may differ.
-bool othersUnchanged(const Observed& before, const Observed& after, int changed)
+// The seas as the rules hold them, as the tiles must show them.
+Observed held()
 {
-    for (int i = 0; i < 200; ++i) {
-        if (i != changed && (before.colors[i] != after.colors[i] || before.marked[i] != after.marked[i]))
-            return false;
+    const Match& m = session->window->match();
+    Observed o;
+    for (int i = 0; i < 100; ++i) {
+        o.colors[i] = TileButton::colorOf(m.home().at(i));
+        o.marked[i] = m.home().marked(i);
+        o.colors[100 + i] = TileButton::colorOf(m.enemy().at(i));
+        o.marked[100 + i] = m.enemy().marked(i);
     }
-    return true;
+    o.beeps = session->toolkit.beeps;
+    return o;
 }
 
 QString lastLine()
@@ -109,42 +114,27 @@ QString lastLine()
     return session->window->editStatus->lastLine();
 }
 
-// The effect that value v must have had, or a description of what is wrong.
-QString wrongEffect(qint16 v, const Observed& before, const Observed& after)
+// What the player must see once value v has been handled, or what is wrong.
+QString wrongShowing(qint16 v, const Observed& before, const Observed& after)
 {
     const frmMain& w = *session->window;
-    if (w.iShotTile < FirstTile || w.iShotTile > LastTile)
-        return QStringLiteral("iShotTile left 0..99");
-    if (v >= FirstTile && v <= LastTile) {
-        const bool wasWater = before.colors[v] == TileButton::Blue;
-        if (!after.marked[v] || after.colors[v] != (wasWater ? TileButton::Blue : TileButton::Red)
-            || w.editLastShot->text() != QString::number(v) || !w.bMyTurn || !w.bCanShoot
-            || !othersUnchanged(before, after, v))
-            return QStringLiteral("the shot was not answered on its square");
-        return {};
-    }
+    if (after != held())
+        return QStringLiteral("the seas do not show what the rules hold");
+    if (v >= FirstTile && v <= LastTile)
+        return w.editLastShot->text() == QString::number(v) ? QString() : QStringLiteral("the shot's square is not shown");
     switch (v) {
     case msgReady:
-        return w.bOppReady && othersUnchanged(before, after, -1) ? QString() : QStringLiteral("not taken as ready");
+    case msgHit:
+    case msgMissed:
+        return {};
     case msgYourTurn:
     case msgEnemyTurn:
-        return lastLine() == QLatin1String("Game Started") && othersUnchanged(before, after, -1)
-                   ? QString()
-                   : QStringLiteral("the match did not start");
-    case msgHit:
-    case msgMissed: {
-        const int square = 100 + w.iShotTile;
-        const quint32 colour = v == msgHit ? TileButton::Red : TileButton::Blue;
-        return after.marked[square] && after.colors[square] == colour && w.bCanShoot
-                       && othersUnchanged(before, after, square)
-                   ? QString()
-                   : QStringLiteral("the answer was not marked on the last shot's square");
-    }
+        return lastLine() == QLatin1String("Game Started") ? QString() : QStringLiteral("the match did not start");
     case msgYouLose:
-        return !w.bConnected && w.editStatus->lines() == QStringList{"New Game..."}
+        return w.editStatus->lines() == QStringList{"New Game..."}
                        && session->window.journal.contains(QLatin1String("MsgBox You Lose!"))
                    ? QString()
-                   : QStringLiteral("the defeat did not reset the game");
+                   : QStringLiteral("the defeat did not start a new game");
     default: {
         // Garbage, values of 100 and above included: a beep and a line, nothing else.
         Observed expected = before;
@@ -174,7 +164,7 @@ void dispatch(long bytesTotal)
     s.window->Winsock1_DataArrival(bytesTotal);
     s.inDispatch = false;
     ++s.dispatched;
-    const QString wrong = wrongEffect(v, before, observe());
+    const QString wrong = wrongShowing(v, before, observe());
     if (!wrong.isEmpty())
         fail(QStringLiteral("value %1 (%2): %3").arg(index).arg(v).arg(wrong));
     s.ended = v == msgYouLose;
@@ -291,7 +281,7 @@ void join(bool host)
         s.peer.reset(listener.nextPendingConnection());
         s.peer->setParent(nullptr);
     }
-    if (!FuzzSupport::waitUntil([&] { return w->bConnected && s.peer->state() == QAbstractSocket::ConnectedState; }))
+    if (!FuzzSupport::waitUntil([&] { return w->match().state().bConnected && s.peer->state() == QAbstractSocket::ConnectedState; }))
         fail(QStringLiteral("the window and the peer were not connected"));
     s.windowEnd = nullptr;
     for (QTcpSocket* socket : w->Winsock1->findChildren<QTcpSocket*>()) {
@@ -306,7 +296,7 @@ void join(bool host)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzSupport::startApplication();
+    FuzzApplication::start();
     session = new Session;
     QObject::disconnect(session->window->Winsock1, &Winsock::DataArrival, session->window.window.get(),
                         &frmMain::Winsock1_DataArrival);

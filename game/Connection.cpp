@@ -4,18 +4,13 @@
 #include "frmMain.h"
 
 #include "ControlLibrary.h"
+#include "Ports.h"
 #include "Toolkit.h"
 #include "Winsock.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-const QString GamePort = QStringLiteral("6431");
-const QString ChatPort = QStringLiteral("6432");
-
-} // namespace
 
 // A call that the socket refuses at once is reported like a socket error,
 // but nothing is closed: a connection that stands stays up.
@@ -28,13 +23,13 @@ void frmMain::butReceive_Click()
 {
     PlaySound(QStringLiteral("waitingconnect"), false);
     AppendStatus(tr("Waiting for connection..."));
-    Winsock1->LocalPort = GamePort.toLong();
+    Winsock1->LocalPort = GamePort;
     const SocketResult listening = Winsock1->Listen();
     if (!listening.ok()) {
         reportCallFailure(listening.number, listening.description);
         return;
     }
-    bHost = true;
+    m_match.hosting();
     askRouter(true);
 }
 
@@ -42,7 +37,7 @@ void frmMain::butConnect_Click()
 {
     if (Winsock1->State() != Winsock::sckClosed)
         Winsock1->Close();
-    const SocketResult connecting = Winsock1->Connect(editIP->text(), GamePort.toLong());
+    const SocketResult connecting = Winsock1->Connect(editIP->text(), GamePort);
     if (!connecting.ok()) {
         reportCallFailure(connecting.number, connecting.description);
         return;
@@ -67,11 +62,11 @@ void frmMain::Winsock1_Connect()
 {
     PlaySound(QStringLiteral("connect"), true);
     AppendStatus(tr("Connected to %1").arg(Winsock1->RemoteHostIP()));
-    bConnected = true;
+    m_match.connected();
     mnuChatOpen_Click();
     butConnect->setEnabled(false);
     butReceive->setEnabled(false);
-    bPlacing = true;
+    m_match.openPlacement();
     PlaySound(QStringLiteral("positionships"), false);
     AppendStatus(tr("Please position your ships"));
 }
@@ -98,17 +93,17 @@ void frmMain::Winsock1_Error(short Number, const QString& Description)
 {
     Toolkit::MsgBox(tr("Error #%1: %2\r\nClosing Connection").arg(QString::number(Number), Description));
     Winsock1->Close();
-    bConnected = false;
+    m_match.connectionBroken();
     releaseRouter();
 }
 
 void frmMain::mnuChatOpen_Click()
 {
-    if (!bConnected) {
+    if (!m_match.state().bConnected) {
         Toolkit::MsgBox(tr("You need to be connected first!"));
         return;
     }
-    ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), ChatPort});
+    ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), QString::number(ChatPort)});
 }
 
 void frmMain::mnuChatClose_Click()

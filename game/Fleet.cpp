@@ -6,117 +6,74 @@
 #include "Toolkit.h"
 #include "Winsock.h"
 
+#include <QPushButton>
 #include <QRadioButton>
 
 using namespace MessageCodes;
 
-std::array<frmMain::Ship, 5> frmMain::fleet()
-{
-    return {{
-        {rdoShipCarrier, 5, &colCarrier, &iDirCarrier, tr("Carrier not fully positionned")},
-        {rdoShipDestroyer, 4, &colDestroyer, &iDirDestroyer, tr("Destroyer not fully positionned")},
-        {rdoShipCruiser, 3, &colCruiser, &iDirCruiser, tr("Cruiser not fully positionned")},
-        {rdoShipSubmarine, 3, &colSubmarine, &iDirSubmarine, tr("Submarine not fully positionned")},
-        {rdoShipPTBoat, 2, &colPTBoat, &iDirPTBoat, tr("PTBoat not fully positionned")},
-    }};
-}
-
 namespace {
 
-constexpr short Vertical = 1;
-constexpr short Horizontal = 2;
-
-bool sameRow(int a, int b)
-{
-    return a / 10 == b / 10;
-}
+// The notice for a ship that lacks squares, in fleet order: whole sentences,
+// so that a language may name the ship where it likes.
+const char* const NotFullyPositionned[Board::ShipCount] = {
+    QT_TRANSLATE_NOOP("frmMain", "Carrier not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Destroyer not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Cruiser not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Submarine not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "PTBoat not fully positionned"),
+};
 
 } // namespace
 
+// The first ship option that is selected, in fleet order.
+std::optional<int> frmMain::selectedShip() const
+{
+    const QRadioButton* options[] = {rdoShipCarrier, rdoShipDestroyer, rdoShipCruiser, rdoShipSubmarine, rdoShipPTBoat};
+    for (int ship = 0; ship < Board::ShipCount; ++ship) {
+        if (options[ship]->isChecked())
+            return ship;
+    }
+    return std::nullopt;
+}
+
 void frmMain::butHomeTile_Click(short Index)
 {
-    if (!bPlacing) {
+    switch (m_match.placeSquare(Index, selectedShip())) {
+    case Placement::Closed:
         Toolkit::Beep();
         return;
-    }
-    if (butHomeTile[Index]->color() != TileButton::Blue) {
+    case Placement::Occupied:
         Toolkit::Beep();
         ShowNotice(tr("Cannot place two ships on top of the other!"));
         return;
-    }
-    const std::array<Ship, 5> ships = fleet();
-    const Ship* ship = nullptr;
-    for (const Ship& candidate : ships) {
-        if (candidate.option->isChecked()) {
-            ship = &candidate;
-            break;
-        }
-    }
-    if (!ship) {
+    case Placement::NoShipSelected:
         ShowNotice(tr("Please select a ship to position"));
         return;
-    }
-    QList<short>& squares = *ship->squares;
-    const qsizetype n = squares.size();
-    if (n == ship->size) {
+    case Placement::ShipComplete:
         ShowNotice(tr("This ship is completely positionned, please select another one."));
         return;
-    }
-
-    short direction = *ship->direction;
-    bool accepted = false;
-    if (n == 0) {
-        accepted = true;
-    } else if (n == 1) {
-        const short s = squares.first();
-        if (Index == s + 10 || Index == s - 10) {
-            direction = Vertical;
-            accepted = true;
-        } else if ((Index == s + 1 || Index == s - 1) && sameRow(Index, s)) {
-            direction = Horizontal;
-            accepted = true;
-        }
-    } else {
-        const short first = squares.first();
-        const short last = squares.last();
-        if (direction == Vertical)
-            accepted = Index == first - 10 || Index == last + 10;
-        else if (direction == Horizontal)
-            accepted = (Index == first - 1 && sameRow(Index, first))
-                       || (Index == last + 1 && sameRow(Index, last));
-    }
-    if (!accepted) {
+    case Placement::NotAdjacent:
         ShowNotice(tr("All parts the ship must be adjacent!"));
         return;
+    case Placement::Placed:
+        paintHome(Index);
+        return;
     }
-
-    butHomeTile[Index]->setColor(TileButton::Yellow);
-    *ship->direction = direction;
-    if (n == 0 || Index > squares.last())
-        squares.append(Index);
-    else
-        squares.prepend(Index);
 }
 
 void frmMain::butReady_Click()
 {
-    if (!bPlacing) {
+    const Readiness ready = m_match.declareReady();
+    if (!ready.declared) {
         Toolkit::Beep();
+        if (ready.incompleteShip)
+            ShowNotice(tr(NotFullyPositionned[*ready.incompleteShip]));
         return;
-    }
-    for (const Ship& ship : fleet()) {
-        if (ship.squares->size() < ship.size) {
-            Toolkit::Beep();
-            ShowNotice(ship.notReady);
-            return;
-        }
     }
     butResetShips->setEnabled(false);
     butReady->setEnabled(false);
-    bReady = true;
-    bPlacing = false;
     Winsock1->SendData(msgReady);
-    OpponentReady();
+    OpponentReady(ready.handshake);
 }
 
 void frmMain::butResetShips_Click()
@@ -132,10 +89,28 @@ void frmMain::butResetShips_Click()
 
 void frmMain::ClearFleet()
 {
-    for (const Ship& ship : fleet())
-        ship.squares->clear();
-    for (TileButton* tile : butHomeTile) {
-        tile->setColor(TileButton::Blue);
-        tile->setText(QString());
-    }
+    m_match.ClearFleet();
+    paintHomeSea();
+}
+
+void frmMain::paintHome(int index)
+{
+    butHomeTile[index]->showSquare(m_match.home().at(index), m_match.home().marked(index));
+}
+
+void frmMain::paintEnemy(int index)
+{
+    butEnemyTile[index]->showSquare(m_match.enemy().at(index), m_match.enemy().marked(index));
+}
+
+void frmMain::paintHomeSea()
+{
+    for (int index = 0; index < Board::Squares; ++index)
+        paintHome(index);
+}
+
+void frmMain::paintEnemySea()
+{
+    for (int index = 0; index < Board::Squares; ++index)
+        paintEnemy(index);
 }

@@ -1,5 +1,7 @@
 // The match: dispatch of the game connection's values, shots and their
 // answers, the turn, the start, victory, defeat and the return to a new game.
+// The rules decide what each event does to the game (core/Match.h); here the
+// player sees, hears and sends it, in the order the game has always kept.
 
 #include "frmMain.h"
 
@@ -14,58 +16,49 @@
 
 using namespace MessageCodes;
 
-namespace {
-
-constexpr short FleetSquares = 17;
-
-} // namespace
-
 void frmMain::Winsock1_DataArrival(long)
 {
     qint16 v = 0;
     if (!Winsock1->GetData(v))
         return;
 
-    if (v >= FirstTile && v <= LastTile) {
-        ReceiveShot(v);
+    const Received received = m_match.received(v);
+    switch (received.code) {
+    case Received::Shot:
+        ReceiveShot(received.shot);
         return;
-    }
-    switch (v) {
-    case msgReady:
-        bOppReady = true;
-        OpponentReady();
-        Winsock1_SendComplete();
+    case Received::Ready:
+        OpponentReady(received.handshake);
+        // The send-completion step, run at once: a start that the handshake
+        // has made pending begins now.
+        if (received.start)
+            StartGame(*received.start);
         return;
-    case msgYourTurn:
+    case Received::YourTurn:
         PlaySound(QStringLiteral("yourturn"), false);
-        bMyTurn = true;
         showTurn();
-        bCanShoot = true;
-        StartGame();
+        StartGame(*received.start);
         return;
-    case msgEnemyTurn:
-        bMyTurn = false;
+    case Received::EnemyTurn:
         showTurn();
-        bCanShoot = false;
-        StartGame();
+        StartGame(*received.start);
         return;
-    case msgHit:
-        ApplyShotResult(true);
+    case Received::Hit:
+        ApplyShotResult(received.result);
         PlaySound(QStringLiteral("hit"), false);
         return;
-    case msgMissed:
-        ApplyShotResult(false);
+    case Received::Missed:
+        ApplyShotResult(received.result);
         PlaySound(QStringLiteral("missed"), false);
         return;
-    case msgYouLose:
+    case Received::YouLose:
         PlaySound(QStringLiteral("youlose"), false);
         ShowNotice(tr("You Lose!"));
         Toolkit::MsgBox(tr("Disconnected"));
         PlaySound(QStringLiteral("disconnected"), true);
         ResetGame();
         return;
-    default:
-        // Any other code, and values of 100 and above that name no square.
+    case Received::Garbage:
         Toolkit::Beep();
         AppendStatus(tr("Received Garbage"));
         return;
@@ -74,8 +67,7 @@ void frmMain::Winsock1_DataArrival(long)
 
 void frmMain::butEnemyTile_Click(short Index)
 {
-    if (bGameOn && bMyTurn) {
-        iShotTile = Index;
+    if (m_match.aim(Index)) {
         FireShot();
         return;
     }
@@ -84,65 +76,50 @@ void frmMain::butEnemyTile_Click(short Index)
 
 void frmMain::FireShot()
 {
-    if (!bConnected) {
+    switch (m_match.FireShot()) {
+    case Fire::NotConnected:
         Toolkit::Beep();
         ShowNotice(tr("Please connect before shooting!"));
         return;
-    }
-    if (!bCanShoot) {
+    case Fire::CannotShoot:
         Toolkit::Beep();
         ShowNotice(tr("Could not send data to opponent, please try again."));
         return;
+    case Fire::Fired:
+        break;
     }
+    const short shot = m_match.state().iShotTile;
     PlaySound(QStringLiteral("fire"), false);
-    editLastShot->setText(QString::number(iShotTile));
-    bMyTurn = false;
+    editLastShot->setText(QString::number(shot));
     showTurn();
-    bCanShoot = false;
-    Winsock1->SendData(iShotTile);
+    Winsock1->SendData(shot);
 }
 
-void frmMain::ReceiveShot(short v)
+// The mark appears, and the answer leaves, only once "fire" has played.
+void frmMain::ReceiveShot(const IncomingShot& shot)
 {
     PlaySound(QStringLiteral("fire"), true);
-    editLastShot->setText(QString::number(v));
-    TileButton* square = butHomeTile[v];
-    square->setText(QStringLiteral("X"));
-    if (square->color() == TileButton::Blue) {
-        Winsock1->SendData(msgMissed);
-        PlaySound(QStringLiteral("missed"), true);
-    } else {
-        Winsock1->SendData(msgHit);
-        square->setColor(TileButton::Red);
-        PlaySound(QStringLiteral("hit"), true);
-    }
-    bCanShoot = true;
-    bMyTurn = true;
+    editLastShot->setText(QString::number(shot.square));
+    paintHome(shot.square);
+    Winsock1->SendData(shot.answer());
+    PlaySound(shot.hit ? QStringLiteral("hit") : QStringLiteral("missed"), true);
     showTurn();
     PlaySound(QStringLiteral("yourturn"), false);
 }
 
-void frmMain::ApplyShotResult(bool hit)
+void frmMain::ApplyShotResult(const ShotResult& result)
 {
-    TileButton* square = butEnemyTile[iShotTile];
-    square->setText(QStringLiteral("X"));
-    if (hit) {
-        if (square->color() != TileButton::Red) {
-            square->setColor(TileButton::Red);
-            ++iHitCount;
-            DeclareVictory();
-        }
-    } else {
-        square->setColor(TileButton::Blue);
-    }
-    bCanShoot = true;
+    paintEnemy(result.square);
+    if (result.counted)
+        DeclareVictory();
 }
 
 // The indicator always shows bMyTurn; the player cannot change it.
 void frmMain::showTurn()
 {
-    rdoHome->setChecked(bMyTurn);
-    rdoEnemy->setChecked(!bMyTurn);
+    const bool myTurn = m_match.state().bMyTurn;
+    rdoHome->setChecked(myTurn);
+    rdoEnemy->setChecked(!myTurn);
 }
 
 void frmMain::rdoHome_Click()
@@ -157,59 +134,47 @@ void frmMain::rdoEnemy_Click()
 
 void frmMain::Winsock1_SendComplete()
 {
-    if (bStartPending)
-        StartGame();
+    if (const std::optional<Start> start = m_match.SendComplete())
+        StartGame(*start);
 }
 
 void frmMain::Winsock1_SendProgress(long, long)
 {
 }
 
-void frmMain::OpponentReady()
+void frmMain::OpponentReady(Handshake handshake)
 {
-    if (bGameOn)
+    switch (handshake) {
+    case Handshake::AlreadyOn:
+    case Handshake::BothReady:
         return;
-    if (bReady && bOppReady) {
-        bGameOn = true;
-        bCanShoot = true;
-        bStartPending = true;
-    } else if (bOppReady) {
+    case Handshake::OpponentFirst:
         AppendStatus(tr("Opponent Ready..."));
         PlaySound(QStringLiteral("oppready"), false);
-        bCanShoot = false;
-        bGameOn = false;
-    } else {
+        return;
+    case Handshake::WaitingForOpponent:
         AppendStatus(tr("Waiting For Opponent..."));
         PlaySound(QStringLiteral("waitingopp"), false);
-        bCanShoot = false;
-        bGameOn = false;
+        return;
     }
 }
 
-void frmMain::StartGame()
+// Only the host has drawn who shoots first, and tells the guest.
+void frmMain::StartGame(const Start& start)
 {
-    bStartPending = false;
     Toolkit::Beep();
     AppendStatus(tr("Game Started"));
-    if (!bHost)
+    if (!start.host)
         return;
-    Toolkit::Randomize();
-    const float r = Toolkit::Rnd();
-    if (r < 0.5f) {
-        bMyTurn = false;
-        showTurn();
-        Winsock1->SendData(msgYourTurn);
-    } else {
+    if (start.hostFirst)
         PlaySound(QStringLiteral("yourturn"), false);
-        bMyTurn = true;
-        showTurn();
-        Winsock1->SendData(msgEnemyTurn);
-    }
+    showTurn();
+    Winsock1->SendData(start.turnCode());
 }
 
 void frmMain::DeclareVictory()
 {
-    if (iHitCount != FleetSquares)
+    if (!m_match.victory())
         return;
     PlaySound(QStringLiteral("youwin"), false);
     Winsock1->SendData(msgYouLose);
@@ -218,24 +183,12 @@ void frmMain::DeclareVictory()
 
 void frmMain::ResetGame()
 {
-    bMyTurn = false;
-    bCanShoot = false;
-    bReady = false;
-    bOppReady = false;
-    bConnected = false;
-    bPlacing = false;
-    bHost = false;
-    bGameOn = false;
-    bStartPending = false;
-    iHitCount = 0;
+    m_match.ResetGame();
     for (QPushButton* button : {butConnect, butReceive, butReady, butResetShips})
         button->setEnabled(true);
     PlaySound(QStringLiteral("newgame"), false);
     ClearFleet();
-    for (TileButton* tile : butEnemyTile) {
-        tile->setColor(TileButton::White);
-        tile->setText(QString());
-    }
+    paintEnemySea();
     editStatus->replace(tr("New Game..."));
     Winsock1->Close();
     releaseRouter();

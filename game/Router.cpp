@@ -7,14 +7,15 @@
 #include "frmMain.h"
 
 #include "PortMapping.h"
+#include "Ports.h"
 #include "Winsock.h"
 
 #include <QAction>
 
 namespace {
 
-const PortMappingPort GamePort{PortMappingPort::TCP, 6431};
-const PortMappingPort ChatPort{PortMappingPort::UDP, 6432};
+const PortMappingPort GameForward{PortMappingPort::TCP, GamePort};
+const PortMappingPort ChatForward{PortMappingPort::UDP, ChatPort};
 
 QString portNames(const QList<PortMappingPort>& ports)
 {
@@ -53,7 +54,7 @@ void frmMain::askRouter(bool hosting)
 {
     if (!bUseRouter)
         return;
-    const quint64 request = PortMapping1->Request(hosting ? QList{GamePort, ChatPort} : QList{ChatPort});
+    const quint64 request = PortMapping1->Request(hosting ? QList{GameForward, ChatForward} : QList{ChatForward});
     m_routerHosting = hosting ? request : 0;
 }
 

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -36,16 +37,21 @@ void StatusLog::append(const QString& message)
     if (m_addScheduled)
         return;
     m_addScheduled = true;
-    QMetaObject::invokeMethod(this, &StatusLog::addWaiting, Qt::QueuedConnection);
+    const qint64 sinceAdd = m_sinceAdd.isValid() ? m_sinceAdd.elapsed() : FloodGap;
+    if (sinceAdd >= FloodGap)
+        QMetaObject::invokeMethod(this, &StatusLog::addWaiting, Qt::QueuedConnection);
+    else
+        QTimer::singleShot(FloodGap - sinceAdd, this, &StatusLog::addWaiting);
 }
 
-// One insertion per pass: the text box lays out, scrolls and tells a screen
+// One insertion per batch: the text box lays out, scrolls and tells a screen
 // reader what was inserted once, however many lines came.
 void StatusLog::addWaiting()
 {
     m_addScheduled = false;
     if (m_waiting.isEmpty())
         return;
+    m_sinceAdd.start();
     appendPlainText(m_waiting.join(u'\n'));
     m_waiting.clear();
     dropOldest();

@@ -19,6 +19,27 @@ QColor TileButton::toQColor(quint32 bgr)
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
+quint32 TileButton::colorOf(Square square)
+{
+    switch (square) {
+    case Square::Unknown:
+        return White;
+    case Square::Water:
+        return Blue;
+    case Square::Ship:
+        return Yellow;
+    case Square::Hit:
+        return Red;
+    }
+    return White;
+}
+
+void TileButton::showSquare(Square square, bool marked)
+{
+    setColor(colorOf(square));
+    setText(marked ? QStringLiteral("X") : QString());
+}
+
 void TileButton::setColor(quint32 bgr)
 {
     if (bgr == m_bgr)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sea.h"
+
 #include <QPushButton>
 
 // A square of one of the seas. Its colour is the square's state: the exact
@@ -18,6 +20,10 @@ public:
     static constexpr quint32 White = 0xFFFFFF;
 
     explicit TileButton(QWidget* parent = nullptr);
+
+    // The colour that shows a square's state, and the tile showing a square.
+    static quint32 colorOf(Square square);
+    void showSquare(Square square, bool marked);
 
     void setColor(quint32 bgr);
     quint32 color() const { return m_bgr; }

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 namespace {
+
+const Translations* g_current = nullptr;
 
 // Beside the program in a build tree; in the install's data folder, found
 // from the program's own folder, otherwise.
@@ -19,6 +22,7 @@ QStringList translationFolders()
 
 Translations::Translations(const QStringList& uiLanguages)
 {
+    g_current = this;
     for (QString language : uiLanguages) {
         language.replace(u'-', u'_');
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
@@ -31,8 +35,20 @@ Translations::Translations(const QStringList& uiLanguages)
             if (m_qt.load(QStringLiteral("qtbase_") + language,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
                 QCoreApplication::installTranslator(&m_qt);
-            m_language = language;
+            // The file's own language: "de" for a desktop in de_AT.
+            m_language = QFileInfo(m_game.filePath()).completeBaseName().section(u'_', 1);
             return;
         }
     }
+}
+
+Translations::~Translations()
+{
+    if (g_current == this)
+        g_current = nullptr;
+}
+
+QString Translations::current()
+{
+    return g_current ? g_current->language() : QString();
 }

@@ -12,9 +12,14 @@
 class Translations {
 public:
     explicit Translations(const QStringList& uiLanguages = QLocale::system().uiLanguages());
+    ~Translations();
 
-    // The language installed ("de", "pt_BR"), or empty for English.
+    // The language installed, as its file names it ("de", "pt_BR"), or
+    // empty for English.
     QString language() const { return m_language; }
+    // The same for the application: the language of its texts that Qt's
+    // translators do not carry (the help window's).
+    static QString current();
 
 private:
     QTranslator m_game;

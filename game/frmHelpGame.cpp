@@ -5,10 +5,12 @@
 #include "Pictures.h"
 #include "TileButton.h"
 #include "Toolkit.h"
+#include "Translations.h"
 #include "Placing.h"
 #include "SingleWindow.h"
 #include "Twips.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -64,29 +66,29 @@ QString sampleName(const LegendRow& row)
     return QStringLiteral("%1%2: %3").arg(colour, mark, meaning);
 }
 
+// In the game's language: help/<language>/ holds each translation's.
+QString helpText(const QString& name)
+{
+    const QString language = Translations::current();
+    QFile file(QStringLiteral(":/help/") + (language.isEmpty() ? QString() : language + u'/') + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).replace(u'\n', QStringLiteral("\r\n"));
+}
+
 } // namespace
 
+// The texts live in the resource files help/game.txt and help/colors.txt, and
+// in help/<language>/ for each translation, one line per line; the boxes
+// have every line ended by CR LF.
 QString frmHelpGame::gameText()
 {
-    return tr(
-        "Playing The Game\r\n"
-        "    1) Decide who will be hosting the game.\r\n"
-        "    2) The host should click the \"Receive\" Button\r\n"
-        "    3) The guest should type in the IP adress of the host and click \"Connect\"\r\n"
-        "    4) You should get the message \"Connected to IP: xxx.xxx.xxx.xxx\" and a Chat Window should pop-up\r\n"
-        "    5) You then position your ships.\r\n"
-        "        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)\r\n"
-        "        5.2) Click \"Ready To Play\" when all your ships are in position\r\n"
-        "    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).\r\n"
-        "    7) If it is your turn (indicated by the \"Turn To Play\" radio buttons), just click on the enemy sea to send a shot at the selected coordinate.\r\n"
-        "    8) Once a player sunk all enemy ships, the game will end (go back to step 1).\r\n");
+    return helpText(QStringLiteral("game.txt"));
 }
 
 QString frmHelpGame::colorsText()
 {
-    return tr(
-        "Colors and Marks\r\n"
-        "    Squares are different colors depending on their \"content\". An \"X\" in a square means that it was \"shot\". Here is a definition of what the colors mean.\r\n");
+    return helpText(QStringLiteral("colors.txt"));
 }
 
 frmHelpGame* frmHelpGame::showInstance(QWidget* owner)

@@ -5,6 +5,7 @@
 #include "ControlLibrary.h"
 #include "MenuShortcuts.h"
 #include "PictureBox.h"
+#include "Ports.h"
 #include "PortMapping.h"
 #include "StatusLog.h"
 #include "TileButton.h"
@@ -22,6 +23,12 @@
 
 frmMain::frmMain(std::unique_ptr<WavePlayer> sound, const QStringList& controlFolders, QWidget* parent)
     : QMainWindow(parent)
+    // The host seeds the generator from the clock each time it draws who
+    // shoots first.
+    , m_match([] {
+        Toolkit::Randomize();
+        return Toolkit::Rnd();
+    })
     , m_sound(sound ? std::move(sound) : createDefaultWavePlayer())
 {
     Sound = m_sound.get();
@@ -106,7 +113,7 @@ void frmMain::loadControlLibrary(const QStringList& folders)
 void frmMain::Form_Load()
 {
     bSoundOn = true;
-    Winsock1->RemotePort = QStringLiteral("6431").toLong();
+    Winsock1->RemotePort = GamePort;
     ResetGame();
 }
 

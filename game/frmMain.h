@@ -1,10 +1,9 @@
 #pragma once
 
-#include "MessageCodes.h"
+#include "Match.h"
 #include "WavePlayer.h"
 
 #include <QHash>
-#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -26,9 +25,11 @@ class TileButton;
 class Winsock;
 
 // The game's main window: both seas, the fleet, the turn, the connection, the
-// status log and the menus, with the whole game state and every handler.
-// Its controls, state and handlers carry the names the game documents and
-// are open to the tests, which drive the window as a player or a peer would.
+// status log and the menus, with every handler. The rules and the match
+// state are the core's (Match); the window calls them, paints the seas from
+// them, and plays, shows and sends what happened. Its controls and handlers
+// carry the names the game documents and are open to the tests, which drive
+// the window as a player or a peer would.
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -93,24 +94,8 @@ public:
     // The control library's component; null when the library could not be loaded.
     QWidget* QvControls1 = nullptr;
 
-    // ---- Game state -----------------------------------------------------
-    bool bSoundOn = false;
-    bool bMyTurn = false;
-    bool bCanShoot = false;
-    bool bReady = false;
-    bool bOppReady = false;
-    bool bConnected = false;
-    bool bPlacing = false;
-    bool bGameOn = false;
-    bool bHost = false;
-    bool bStartPending = false;
-    // The router is asked to open the way (Options menu); new games keep it.
-    bool bUseRouter = true;
-    short iShotTile = 0;
-    short iHitCount = 0;
-
-    QList<short> colCarrier, colDestroyer, colCruiser, colSubmarine, colPTBoat;
-    short iDirCarrier = 0, iDirDestroyer = 0, iDirCruiser = 0, iDirSubmarine = 0, iDirPTBoat = 0;
+    // The match as the rules hold it, for reading.
+    const Match& match() const { return m_match; }
 
     // ---- Handlers -------------------------------------------------------
     void Form_Load();
@@ -121,7 +106,6 @@ public:
     void butHomeTile_Click(short Index);
     void butReady_Click();
     void butResetShips_Click();
-    void ClearFleet();
 
     void butEnemyTile_Click(short Index);
     void rdoHome_Click();
@@ -129,12 +113,6 @@ public:
     void Winsock1_DataArrival(long bytesTotal);
     void Winsock1_SendComplete();
     void Winsock1_SendProgress(long bytesSent, long bytesRemaining);
-    void FireShot();
-    void ReceiveShot(short v);
-    void ApplyShotResult(bool hit);
-    void OpponentReady();
-    void StartGame();
-    void DeclareVictory();
     void ResetGame();
 
     void butReceive_Click();
@@ -167,14 +145,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Ship {
-        QRadioButton* option;
-        int size;
-        QList<short>* squares;
-        short* direction;
-        QString notReady;  // the notice when it lacks squares
-    };
-    std::array<Ship, 5> fleet();
+    // What a player meets when the rules have decided.
+    void ClearFleet();
+    void FireShot();
+    void ReceiveShot(const IncomingShot& shot);
+    void ApplyShotResult(const ShotResult& result);
+    void OpponentReady(Handshake handshake);
+    void StartGame(const Start& start);
+    void DeclareVictory();
+
+    std::optional<int> selectedShip() const;
+    // Each tile shows its square as the rules hold it.
+    void paintHome(int index);
+    void paintEnemy(int index);
+    void paintHomeSea();
+    void paintEnemySea();
 
     void buildWindow();
     void buildSeas(QWidget* client);
@@ -187,6 +172,10 @@ private:
     void askRouter(bool hosting);
     void releaseRouter();
 
+    Match m_match;
+    bool bSoundOn = false;
+    // The router is asked to open the way (Options menu); new games keep it.
+    bool bUseRouter = true;
     std::unique_ptr<WavePlayer> m_sound;
     // Where each sound was found, looked for on its first play only: a shot's
     // sound is played before its answer is sent, and a look on disk every

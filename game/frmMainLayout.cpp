@@ -110,11 +110,9 @@ void frmMain::buildSeas(QWidget* client)
         const QByteArray homeName = "butHomeTile_" + QByteArray::number(index);
         butEnemyTile[index] = place<TileButton>(client, enemyName.constData(),
                                                 Twips::rect(600 + 300 * column, 600 + 300 * row, 240, 270));
-        butEnemyTile[index]->setColor(TileButton::White);
         butEnemyTile[index]->placeOnSea(frameEnemy->title(), index);
         butHomeTile[index] = place<TileButton>(client, homeName.constData(),
                                                Twips::rect(4275 + 300 * column, 600 + 300 * row, 240, 270));
-        butHomeTile[index]->setColor(TileButton::Blue);
         butHomeTile[index]->placeOnSea(frameHome->title(), index);
     }
 }

@@ -3,17 +3,16 @@
 #include "PlatformExport.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
 
-#include <deque>
 #include <functional>
+#include <memory>
 
-class QTcpServer;
-class QTcpSocket;
-class QUdpSocket;
+class WinsockDatagrams;
+class WinsockListener;
+class WinsockStream;
 
 // The socket component of a window: a stream socket (the game connection) or
 // a datagram socket (the chat). Its events are raised on the user-interface
@@ -141,45 +140,23 @@ signals:
     void Error(short Number, const QString& Description);
 
 private:
+    // Each job lives in a class of its own: listening and the stream for a
+    // stream socket, datagrams for a datagram socket. This class checks each
+    // call against the protocol and the state, and raises what the jobs report.
+    friend class WinsockDatagrams;
+    friend class WinsockListener;
+    friend class WinsockStream;
+
+    // Raises an event through the process-wide gate; it is dropped if the
+    // socket has been closed or has taken another connection by then.
     void raise(std::function<void()> event);
-    void attachStream(QTcpSocket* socket);
-    void onNewConnection();
-    void onStreamReadyRead();
-    void announceValues(const QTcpSocket* socket);
-    void onStreamEnded(QTcpSocket* socket);
-    void onStreamBytesWritten(qint64 bytes);
-    void onDatagramReadyRead();
-    void dropRequest(long requestID);
-    void resumeReading();
-    void failUnread();
-    SocketResult bindDatagram();
-    void writeDatagram(const QByteArray& payload);
-    void lookUpDatagramPeer();
-    void forgetDatagramPeer();
+    // The socket is in error, and says so from the event loop.
+    void fail(const SocketResult& failure);
 
     Protocol m_protocol;
     short m_state = sckClosed;
     quint64 m_generation = 0;
-    QTcpServer* m_server = nullptr;
-    QTcpSocket* m_stream = nullptr;
-    QUdpSocket* m_datagram = nullptr;
-    QByteArray m_received;
-    std::deque<QByteArray> m_datagrams;
-    // Where datagrams go, and the one address that they are taken from; the
-    // RemoteHost text it was found for; the lookup of that text while it runs
-    // and what was sent meanwhile.
-    QHostAddress m_datagramPeer;
-    QString m_datagramPeerName;
-    int m_datagramLookup = -1;
-    std::deque<QByteArray> m_unresolved;
-    QHash<long, QTcpSocket*> m_requests;
-    bool m_requestDue = false;
-    QString m_peerIP;
-    long m_nextRequestID = 1;
-    qint64 m_valuesAnnounced = 0;
-    bool m_resumeScheduled = false;
-    bool m_datagramBacklogFull = false;
-    std::deque<qint64> m_sendEnds;
-    qint64 m_bytesQueued = 0;
-    qint64 m_bytesSent = 0;
+    std::unique_ptr<WinsockListener> m_listener;
+    std::unique_ptr<WinsockStream> m_stream;
+    std::unique_ptr<WinsockDatagrams> m_datagrams;
 };

@@ -2,6 +2,7 @@
 // of the plugin loaded from the program folder, called by name.
 
 #include "ControlHarness.h"
+#include "Ports.h"
 #include "ScriptedToolkit.h"
 
 #include <QApplication>
@@ -337,7 +338,7 @@ private slots:
         QVERIFY2(hosts.create(), "could not set up the two network namespaces");
         QUdpSocket peer;
         bool bound = false;
-        QVERIFY(Hosts::on(hosts.b, [&] { bound = peer.bind(QHostAddress(QStringLiteral("10.77.0.2")), 6432); }));
+        QVERIFY(Hosts::on(hosts.b, [&] { bound = peer.bind(QHostAddress(QStringLiteral("10.77.0.2")), ChatPort); }));
         QVERIFY(bound);
         QList<QByteArray> heard;
         connect(&peer, &QUdpSocket::readyRead, this, [&] {
@@ -346,7 +347,7 @@ private slots:
         });
         const auto onA = [&](auto work) { return Hosts::on(hosts.a, work); };
 
-        QVERIFY(onA([&] { openChat(QStringLiteral("6432"), QStringLiteral("10.77.0.2")); }));
+        QVERIFY(onA([&] { openChat(QString::number(ChatPort), QStringLiteral("10.77.0.2")); }));
         QVERIFY(onA([&] { typeAndSend(QStringLiteral("Gr\u00fc\u00df 5\u20ac")); }));
         QTRY_COMPARE(heard, QList<QByteArray>({"10.77.0.1", "Gr\xfc\xdf 5?"}));
         QVERIFY(onA([&] {
@@ -355,11 +356,11 @@ private slots:
         }));
         QCOMPARE(m_toolkit.prompts, QStringList{"Error #10054: reset\r\nClosing Connection"});
         QTRY_COMPARE(heard.mid(2), QList<QByteArray>{"10.77.0.1 Disconnected"});
-        peer.writeDatagram("lost", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        peer.writeDatagram("lost", QHostAddress(QStringLiteral("10.77.0.1")), ChatPort);
         QTest::qWait(100);
         QVERIFY(onA([&] { typeAndSend(QStringLiteral("back")); }));
         QTRY_COMPARE(heard.mid(3), QList<QByteArray>({"10.77.0.1", "back"}));
-        peer.writeDatagram("caf\xe9", QHostAddress(QStringLiteral("10.77.0.1")), 6432);
+        peer.writeDatagram("caf\xe9", QHostAddress(QStringLiteral("10.77.0.1")), ChatPort);
         QTRY_COMPARE(remoteLines(), QStringList({"Remote", "", "caf\u00e9"}));
         QVERIFY(onA([&] { QMetaObject::invokeMethod(m_component, "CloseChat"); }));
         QTRY_COMPARE(heard.mid(5), QList<QByteArray>{"10.77.0.1 Disconnected"});

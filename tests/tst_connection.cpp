@@ -1,7 +1,8 @@
-// Hosting, joining, disconnecting, Game > New and the Chat menu, through the
-// window's handlers over loopback.
+// Hosting, joining, disconnecting, Game > New and the Chat menu, clicked as
+// a player does, over loopback.
 
 #include "MatchDriver.h"
+#include "Ports.h"
 
 #include <QTcpServer>
 
@@ -15,48 +16,43 @@ private slots:
     void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
     void cleanup() { toolkit.reset(); }
 
-    // Receive on a port that is taken, or while connected, is reported and
+    // Receive on a port that is taken, or while listening, is reported and
     // changes nothing; the Chat menu needs a connection.
     void receiveAndChatMenuFollowTheConnection()
     {
         QTcpServer squatter;
-        QVERIFY(squatter.listen(QHostAddress::AnyIPv4, 6431));
+        QVERIFY(squatter.listen(QHostAddress::AnyIPv4, GamePort));
         GameWindow host;
         GameWindow guest;
         toolkit->prompts.clear();
-        host->mnuChatOpen_Click();
+        host->mnuChatOpen->trigger();
         QCOMPARE(toolkit->prompts, QStringList{"You need to be connected first!"});
-        host->mnuChatClose_Click();
+        host->mnuChatClose->trigger();
         QCOMPARE(host.journal, QStringList{"CloseChat"});
         toolkit->prompts.clear();
 
         // The port is taken by another program: reported, and not hosting.
-        host->butReceive_Click();
+        host->butReceive->click();
         QCOMPARE(toolkit->prompts, QStringList{"Error #10048: Address in use"});
-        QVERIFY(!host->bHost);
         QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
 
+        // Receive while listening: reported, and the listening goes on.
         squatter.close();
-        host->butReceive_Click();
-
+        host->butReceive->click();
+        toolkit->prompts.clear();
+        host->butReceive->click();
+        QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
         guest->editIP->setText("127.0.0.1");
-        guest->butConnect_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(host->bConnected && guest->bConnected, Wait);
+        guest->butConnect->click();
+        QTRY_COMPARE_WITH_TIMEOUT(host->editStatus->lastLine(), QString("Please position your ships"), Wait);
         QCOMPARE(guest.journal.filter("OpenChat"), QStringList{"OpenChat 127.0.0.1 6432"});
-        guest->mnuChatOpen_Click();
+        guest->mnuChatOpen->trigger();
         QCOMPARE(guest.journal.filter("OpenChat").size(), 2);
         // Accepting ends listening: a third program finds nobody.
         QTcpSocket third;
-        third.connectToHost(QHostAddress::LocalHost, 6431);
+        third.connectToHost(QHostAddress::LocalHost, GamePort);
         QVERIFY(!third.waitForConnected(Wait));
         QCOMPARE(third.error(), QAbstractSocket::ConnectionRefusedError);
-
-        // Receive while connected: reported, and the connection stands.
-        toolkit->prompts.clear();
-        host->butReceive_Click();
-        QCOMPARE(toolkit->prompts, QStringList{"Error #40020: Invalid operation at current state"});
-        QCOMPARE(host->Winsock1->State(), short(Winsock::sckConnected));
-        QVERIFY(host->bConnected && host->bPlacing && guest->bConnected);
     }
 
     void failedConnectIsReportedAfterTheClick_data()
@@ -76,13 +72,13 @@ private slots:
         GameWindow guest;
         toolkit->prompts.clear();
         guest->editIP->setText(address);
-        guest->butConnect_Click();
+        guest->butConnect->click();
         QCOMPARE(toolkit->prompts, QStringList{});
         QTRY_COMPARE_WITH_TIMEOUT(toolkit->prompts, QStringList{error + "\r\nClosing Connection"}, Wait);
         QTest::qWait(100);
         QCOMPARE(toolkit->prompts.size(), 1);
         QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
-        QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
+        QVERIFY(guest->butConnect->isEnabled());
         QCOMPARE(guest->editStatus->lines(), QStringList({"New Game...", "Connecting..."}));
     }
 
@@ -93,12 +89,12 @@ private slots:
         GameWindow host;
         toolkit->whileOpen = [&](const QString&) {
             QTcpSocket guest;
-            guest.connectToHost(QHostAddress::LocalHost, 6431);
+            guest.connectToHost(QHostAddress::LocalHost, GamePort);
             QVERIFY(guest.waitForConnected(Wait));
             guest.abort();
             QTest::qWait(200);
         };
-        host->butReceive_Click();
+        host->butReceive->click();
         QCOMPARE(Toolkit::MsgBox("wait"), int(Toolkit::vbOK));
         toolkit->whileOpen = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT(toolkit->prompts.contains("Disconnected"), Wait);
@@ -127,15 +123,14 @@ private slots:
         toolkit->prompts.clear();
         host.journal.clear();
         guest.journal.clear();
-        host->iShotTile = 37;
 
         if (viaDisconnect) {
             toolkit->answers.enqueue(Toolkit::vbCancel);
-            host->butDisconnect_Click();
+            host->butDisconnect->click();
             QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbOKCancel));
-            QVERIFY(host->bConnected && host.journal.isEmpty());
+            QVERIFY(host->Winsock1->State() == Winsock::sckConnected && host.journal.isEmpty());
             toolkit->answers.enqueue(Toolkit::vbOK);
-            host->butDisconnect_Click();
+            host->butDisconnect->click();
             QCOMPARE(toolkit->prompts, QStringList(2, "Disconnect?"));
         } else {
             host->mnuFileNew->trigger();
@@ -144,23 +139,21 @@ private slots:
         QCOMPARE(host.journal, sounds);
         QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
         QCOMPARE(host->Winsock1->State(), short(Winsock::sckClosed));
-        QVERIFY(!host->bConnected && !host->bHost && !host->bPlacing && host->butReceive->isEnabled()
-                && host->butConnect->isEnabled());
-        QCOMPARE(host->iShotTile, short(37));
+        QVERIFY(host->butReceive->isEnabled() && host->butConnect->isEnabled());
 
         toolkit->prompts.clear();
         QTRY_COMPARE_WITH_TIMEOUT(guest->editStatus->lines(), QStringList{"New Game..."}, Wait);
         QTest::qWait(150);
         QCOMPARE(toolkit->prompts, QStringList{"Disconnected"});
         QCOMPARE(guest.journal, (QStringList{"sound disconnected wait", "sound newgame"}));
-        QVERIFY(!guest->bConnected && guest->butConnect->isEnabled());
+        QVERIFY(guest->butConnect->isEnabled());
         QCOMPARE(guest->Winsock1->State(), short(Winsock::sckClosed));
 
         // Without a connection, Disconnect still resets the game.
         host.journal.clear();
         host->editStatus->append("something");
         toolkit->answers.enqueue(Toolkit::vbOK);
-        host->butDisconnect_Click();
+        host->butDisconnect->click();
         QCOMPARE(host.journal, (QStringList{"sound disconnected wait", "sound newgame"}));
         QCOMPARE(host->editStatus->lines(), QStringList{"New Game..."});
     }

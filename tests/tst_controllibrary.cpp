@@ -3,7 +3,9 @@
 // once and the game goes on with its notices in the status log.
 
 #include "GameWindow.h"
+#include "Ports.h"
 
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 class ControlLibraryTest : public QObject {
@@ -42,13 +44,17 @@ private slots:
         QCOMPARE(toolkit.prompts[0].contains("file not found"), content.isNull());
         QVERIFY(!game->QvControls1);
 
-        game->bPlacing = true;
-        game->butHomeTile_Click(5);
-        game->butHomeTile_Click(7);
-        QCOMPARE(game->editStatus->lines().last(), QString("All parts the ship must be adjacent!"));
-        game->mnuChatClose_Click();
-        game->bConnected = true;
-        game->mnuChatOpen_Click();
+        // Joined to a host, with nothing to open a chat: no box, the notice in the log.
+        QTcpServer host;
+        QVERIFY(host.listen(QHostAddress::LocalHost, GamePort));
+        game->editIP->setText("127.0.0.1");
+        game->butConnect->click();
+        QTRY_COMPARE(game->editStatus->lastLine(), QString("Please position your ships"));
+        game->butHomeTile[5]->click();
+        game->butHomeTile[7]->click();
+        QCOMPARE(game->editStatus->lastLine(), QString("All parts the ship must be adjacent!"));
+        game->mnuChatClose->trigger();
+        game->mnuChatOpen->trigger();
         QCOMPARE(toolkit.prompts.size(), 1);
     }
 

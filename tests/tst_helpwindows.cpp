@@ -16,32 +16,6 @@
 #include <csignal>
 #include <sys/types.h>
 
-namespace {
-
-const QByteArray documentedGameText =
-    "Playing The Game\r\n"
-    "    1) Decide who will be hosting the game.\r\n"
-    "    2) The host should click the \"Receive\" Button\r\n"
-    "    3) The guest should type in the IP adress of the host and click \"Connect\"\r\n"
-    "    4) You should get the message \"Connected to IP: xxx.xxx.xxx.xxx\" and a Chat Window should pop-up\r\n"
-    "    5) You then position your ships.\r\n"
-    "        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)\r\n"
-    "        5.2) Click \"Ready To Play\" when all your ships are in position\r\n"
-    "    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).\r\n"
-    "    7) If it is your turn (indicated by the \"Turn To Play\" radio buttons), just click on the enemy sea to send a shot at the selected coordinate.\r\n"
-    "    8) Once a player sunk all enemy ships, the game will end (go back to step 1).\r\n";
-
-const QByteArray documentedColorsText =
-    "Colors and Marks\r\n"
-    "    Squares are different colors depending on their \"content\". An \"X\" in a square means that it was \"shot\". Here is a definition of what the colors mean.\r\n";
-
-QString shownAsLines(const QByteArray& text)
-{
-    return QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-} // namespace
-
 class HelpWindowsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -63,7 +37,7 @@ private slots:
     }
 
     // Open beside the game without blocking it, raised again rather than
-    // doubled, built afresh after Done with the texts byte for byte, the
+    // doubled, built afresh after Done with the texts of its resources, the
     // focus in the game text, and the legend: four rows top to bottom, each
     // sample left of its caption, clicking a sample changing nothing. The
     // game itself stays untouched.
@@ -87,10 +61,15 @@ private slots:
         game->mnuHelpGame->trigger();
         frmHelpGame* help = frmHelpGame::instance();
         QVERIFY(help && help->isVisible());
-        QCOMPARE(frmHelpGame::gameText().toLatin1(), documentedGameText);
-        QCOMPARE(frmHelpGame::colorsText().toLatin1(), documentedColorsText);
-        QCOMPARE(help->editHelpText->toPlainText(), shownAsLines(documentedGameText));
-        QCOMPARE(help->editColors->toPlainText(), shownAsLines(documentedColorsText));
+        // Every line ended by CR LF, shown one line per line.
+        const QString gameText = frmHelpGame::gameText();
+        const QString colorsText = frmHelpGame::colorsText();
+        QVERIFY(gameText.startsWith("Playing The Game\r\n") && colorsText.startsWith("Colors and Marks\r\n"));
+        QCOMPARE(gameText.count("\r\n"), 11);
+        QCOMPARE(colorsText.count("\r\n"), 2);
+        QCOMPARE(help->editHelpText->toPlainText(), QString(gameText).replace("\r\n", "\n"));
+        QCOMPARE(help->editColors->toPlainText(), QString(colorsText).replace("\r\n", "\n"));
+        QCOMPARE(help->editHelpText->accessibleName(), QString("Playing The Game"));
         QVERIFY(QTest::qWaitForWindowActive(help));
         QCOMPARE(QApplication::focusWidget(), help->editHelpText);
 

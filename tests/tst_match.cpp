@@ -1,9 +1,29 @@
-// Whole matches between two windows joined over loopback, and one window
-// against a raw peer that writes chosen bytes.
+// Placing and whole matches through the window: two windows joined over
+// loopback, or one window and a raw peer that writes chosen bytes.
 
 #include "MatchDriver.h"
 
+#include <QGroupBox>
+
 using namespace MatchDriver;
+using namespace MessageCodes;
+
+namespace {
+
+// The yellow squares of the Home Sea; {-1} when a square is neither yellow nor blue.
+QList<short> yellowSquares(const GameWindow& game)
+{
+    QList<short> yellow;
+    for (short index = 0; index < 100; ++index) {
+        if (game->butHomeTile[index]->color() == TileButton::Yellow)
+            yellow << index;
+        else if (game->butHomeTile[index]->color() != TileButton::Blue)
+            return {-1};
+    }
+    return yellow;
+}
+
+} // namespace
 
 class MatchTest : public QObject {
     Q_OBJECT
@@ -14,14 +34,13 @@ class MatchTest : public QObject {
         GameWindow host;
         QTcpSocket peer;
     };
-    std::unique_ptr<HostAndPeer> joinRawPeer()
+    std::unique_ptr<HostAndPeer> joinRawPeer(bool placed = true)
     {
         auto pair = std::make_unique<HostAndPeer>();
-        pair->host->butReceive_Click();
-        pair->peer.connectToHost(QHostAddress::LocalHost, 6431);
-        if (!pair->peer.waitForConnected(Wait) || !QTest::qWaitFor([&] { return pair->host->bPlacing; }, Wait))
+        if (!MatchDriver::joinRawPeer(pair->host, pair->peer))
             return nullptr;
-        placeFleet(*pair->host);
+        if (placed)
+            placeFleet(*pair->host);
         pair->host.journal.clear();
         toolkit->beeps = 0;
         toolkit->prompts.clear();
@@ -31,6 +50,110 @@ class MatchTest : public QObject {
 private slots:
     void init() { toolkit = std::make_unique<ScriptedToolkit>(); }
     void cleanup() { toolkit.reset(); }
+
+    // `placed` goes to `ship` (none: the Carrier, then no option is left
+    // selected); then `square` is clicked.
+    void eachClickShowsWhatHappened_data()
+    {
+        QTest::addColumn<QString>("ship");
+        QTest::addColumn<QList<short>>("placed");
+        QTest::addColumn<short>("square");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<bool>("beep");
+        QTest::newRow("placed") << "Destroyer" << QList<short>{33} << short(43) << QString() << false;
+        QTest::newRow("occupied") << "Destroyer" << QList<short>{33} << short(33)
+                                  << "Cannot place two ships on top of the other!" << true;
+        QTest::newRow("no ship") << "none" << QList<short>{} << short(0) << "Please select a ship to position" << false;
+        QTest::newRow("complete") << "PTBoat" << QList<short>{0, 1} << short(2)
+                                  << "This ship is completely positionned, please select another one." << false;
+        QTest::newRow("not adjacent") << "Carrier" << QList<short>{9} << short(10)
+                                      << "All parts the ship must be adjacent!" << false;
+    }
+
+    void eachClickShowsWhatHappened()
+    {
+        auto pair = joinRawPeer(false);
+        QVERIFY(pair);
+        QFETCH(QString, ship);
+        QFETCH(QList<short>, placed);
+        QFETCH(short, square);
+        QFETCH(QString, notice);
+        QFETCH(bool, beep);
+        QRadioButton* option = ship == "none" ? pair->host->rdoShipCarrier : pair->host->frameShips->findChild<QRadioButton*>("rdoShip" + ship);
+        option->click();
+        for (short s : placed)
+            pair->host->butHomeTile[s]->click();
+        if (ship == "none") {
+            option->setAutoExclusive(false);
+            option->click();
+        }
+        pair->host.journal.clear();
+        pair->host->butHomeTile[square]->click();
+        QCOMPARE(pair->host.journal, notice.isEmpty() ? QStringList() : QStringList{"MsgBox " + notice});
+        QCOMPARE(toolkit->beeps, beep ? 1 : 0);
+        QCOMPARE(yellowSquares(pair->host), notice.isEmpty() ? placed + QList<short>{square} : placed);
+    }
+
+    // A short ship is named in the notice; a whole fleet is declared once,
+    // and Ready and Reset Ships are closed after it.
+    void readyNamesTheFirstShortShip_data()
+    {
+        QTest::addColumn<QList<QList<short>>>("fleet");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("PT boat short") << FleetSquares.mid(0, 4) + QList<QList<short>>{{80}} << "PTBoat not fully positionned";
+        QTest::newRow("whole fleet") << FleetSquares << QString();
+    }
+
+    void readyNamesTheFirstShortShip()
+    {
+        auto pair = joinRawPeer(false);
+        QVERIFY(pair);
+        QFETCH(QList<QList<short>>, fleet);
+        QFETCH(QString, notice);
+        const bool ready = notice.isEmpty();
+        placeFleet(*pair->host, fleet);
+        pair->host.journal.clear();
+        pair->host->butReady->click();
+        QCOMPARE(pair->host.journal, QStringList{ready ? QString("sound waitingopp") : "MsgBox " + notice});
+        QCOMPARE(toolkit->beeps, ready ? 0 : 1);
+        QCOMPARE(pair->host->butReady->isEnabled(), !ready);
+        QCOMPARE(pair->host->butResetShips->isEnabled(), !ready);
+        QCOMPARE(receive(pair->peer, ready ? 2 : 0), ready ? Wire::encode(MessageCodes::msgReady) : QByteArray());
+        QCOMPARE(pair->host->editStatus->lastLine(), ready ? QString("Waiting For Opponent...") : QString("Please position your ships"));
+    }
+
+    // Reset Ships asks first; Yes clears the whole Home Sea, marks and hits
+    // included, and placing starts again with the Carrier.
+    void resetShipsAsksThenClears()
+    {
+        auto pair = joinRawPeer(false);
+        QVERIFY(pair);
+        pair->host->butHomeTile[33]->click();
+        pair->host->butHomeTile[34]->click();
+        pair->host->rdoShipCruiser->click();
+        pair->peer.write(MatchDriver::values({33, 77}));
+        QCOMPARE(receive(pair->peer, 4), MatchDriver::values({MessageCodes::msgHit, MessageCodes::msgMissed}));
+        pair->host.journal.clear();
+
+        toolkit->answers.enqueue(Toolkit::vbNo);
+        pair->host->butResetShips->click();
+        QCOMPARE(toolkit->prompts.last(), QString("Are you sure you want to reset the positionning of your ships?"));
+        QCOMPARE(toolkit->titles.last(), QString("Reset Ships?"));
+        QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbYesNo));
+        QCOMPARE(pair->host.journal, QStringList());
+        QCOMPARE(pair->host->butHomeTile[33]->color(), TileButton::Red);
+
+        toolkit->answers.enqueue(Toolkit::vbYes);
+        pair->host->butResetShips->click();
+        QCOMPARE(pair->host.journal, QStringList{"sound positionships"});
+        QVERIFY(pair->host->rdoShipCarrier->isChecked());
+        QCOMPARE(yellowSquares(pair->host), QList<short>{});
+        for (TileButton* tile : pair->host->butHomeTile)
+            QVERIFY(tile->text().isEmpty());
+        pair->host->butHomeTile[7]->click();
+        pair->host->butHomeTile[8]->click();
+        QCOMPARE(yellowSquares(pair->host), (QList<short>{7, 8}));
+    }
 
     void wholeMatch_data()
     {
@@ -62,26 +185,22 @@ private slots:
         placeFleet(*host);
         placeFleet(*guest);
         if (readyOrder == "together") {
-            host->butReady_Click();
-            guest->butReady_Click();
+            host->butReady->click();
+            guest->butReady->click();
         } else {
             GameWindow& first = readyOrder == "host" ? host : guest;
             GameWindow& second = readyOrder == "host" ? guest : host;
-            first->butReady_Click();
-            QTRY_VERIFY_WITH_TIMEOUT(second->bOppReady, Wait);
-            QVERIFY(second->editStatus->lines().contains("Opponent Ready..."));
-            second->butReady_Click();
+            first->butReady->click();
+            QTRY_VERIFY_WITH_TIMEOUT(second->editStatus->lines().contains("Opponent Ready..."), Wait);
+            second->butReady->click();
             QVERIFY(!second->editStatus->lines().contains("Waiting For Opponent..."));
             QVERIFY(first->editStatus->lines().contains("Waiting For Opponent..."));
         }
-            QTRY_VERIFY_WITH_TIMEOUT(host->bGameOn && guest->bGameOn && !host->bStartPending
-                                     && !guest->bStartPending && (host->bMyTurn != guest->bMyTurn),
-                                 Wait);
+        QVERIFY(started(host, guest));
         QTest::qWait(100);
         QCOMPARE(host->editStatus->lines().count("Game Started"), 1);
         QVERIFY(guest->editStatus->lines().count("Game Started") >= 1);
         const bool hostFirst = draw >= 0.5f;
-        QCOMPARE(host->bMyTurn, hostFirst);
         QCOMPARE(host->rdoHome->isChecked(), hostFirst);
         QCOMPARE(guest->rdoHome->isChecked(), !hostFirst);
         QCOMPARE(toolkit->seeds, 1);
@@ -91,32 +210,30 @@ private slots:
         GameWindow& loser = hostFirst ? guest : host;
         const QList<short> targets = allShipSquares();
         for (int shot = 0; shot < targets.size(); ++shot) {
-            winner->butEnemyTile_Click(targets[shot]);
+            winner->butEnemyTile[targets[shot]]->click();
             QCOMPARE(winner->editLastShot->text(), QString::number(targets[shot]));
             if (shot == targets.size() - 1)
                 break;
-            QTRY_VERIFY_WITH_TIMEOUT(loser->bMyTurn && winner->bCanShoot, Wait);
+            QVERIFY(answered(winner, loser, targets[shot]));
             QCOMPARE(winner->butEnemyTile[targets[shot]]->color(), TileButton::Red);
             QCOMPARE(loser->butHomeTile[targets[shot]]->color(), TileButton::Red);
             QCOMPARE(loser->butHomeTile[targets[shot]]->text(), QString("X"));
             const short water = short(9 + 10 * (shot % 10) - shot / 10);
-            loser->butEnemyTile_Click(water);
-            QTRY_VERIFY_WITH_TIMEOUT(winner->bMyTurn && loser->bCanShoot, Wait);
+            loser->butEnemyTile[water]->click();
+            QVERIFY(answered(loser, winner, water));
             QCOMPARE(loser->butEnemyTile[water]->color(), TileButton::Blue);
             QCOMPARE(loser->butEnemyTile[water]->text(), QString("X"));
-            QCOMPARE(winner->iHitCount, short(shot + 1));
         }
 
         // Both sides end unconnected in a new game after the "Disconnected" boxes.
-        QTRY_VERIFY_WITH_TIMEOUT(!winner->bConnected && !loser->bConnected
-                                     && winner->Winsock1->State() == Winsock::sckClosed
-                                     && loser->Winsock1->State() == Winsock::sckClosed,
+        QTRY_VERIFY_WITH_TIMEOUT(winner->Winsock1->State() == Winsock::sckClosed
+                                     && loser->Winsock1->State() == Winsock::sckClosed
+                                     && toolkit->prompts.count("Disconnected") == 2,
                                  Wait);
-        QCOMPARE(toolkit->prompts.count("Disconnected"), 2);
         for (GameWindow* side : {&winner, &loser}) {
             QCOMPARE((*side)->editStatus->lines(), QStringList{"New Game..."});
             QVERIFY((*side)->butConnect->isEnabled() && (*side)->butReceive->isEnabled()
-                    && (*side)->butReady->isEnabled() && !(*side)->bGameOn);
+                    && (*side)->butReady->isEnabled());
             QCOMPARE((*side)->butEnemyTile[0]->color(), TileButton::White);
             QCOMPARE((*side)->butHomeTile[0]->color(), TileButton::Blue);
         }
@@ -129,102 +246,44 @@ private slots:
                                                               "sound disconnected wait", "sound newgame"}));
     }
 
-
-    // Ten shots and five values that name nothing in one write, the last shot's
-    // second byte in a later write: each shot answered once, in order; each
-    // stray value only beeps and logs.
-    void batchedShotsAndGarbageAreHandledOnceInOrder()
-    {
-        auto pair = joinRawPeer();
-        QVERIFY(pair);
-        const QStringList before = pair->host->editStatus->lines();
-        QByteArray values;
-        QByteArray expected;
-        for (qint16 value : {-2, -8, -32768, 100, 32767})
-            values += le(value);
-        for (qint16 square = 0; square < 10; ++square) {
-            values += le(square);
-            expected += le(square < 5 ? -5 : -6);  // the Carrier fills squares 0..4
-        }
-        pair->peer.write(values.chopped(1));
-        QCOMPARE(receive(pair->peer, 18), expected.left(18));
-        QCOMPARE(pair->host->editLastShot->text(), QString("8"));
-        QCOMPARE(pair->host->butHomeTile[9]->text(), QString());
-        pair->peer.write(values.right(1));
-        QCOMPARE(receive(pair->peer, 2), expected.right(2));
-        QCOMPARE(pair->host.journal.count("sound fire wait"), 10);
-        QCOMPARE(pair->host->editLastShot->text(), QString("9"));
-        QCOMPARE(pair->host->butHomeTile[2]->color(), TileButton::Red);
-        QCOMPARE(toolkit->beeps, 5);
-        QCOMPARE(pair->host->editStatus->lines().mid(0, before.size() + 5), before + QStringList(5, "Received Garbage"));
-        QVERIFY(pair->host->bPlacing && !pair->host->bOppReady && !pair->host->bGameOn);
-    }
-
-    void strayHitAndSecondReady()
-    {
-        auto pair = joinRawPeer();
-        QVERIFY(pair);
-        // A hit that answers no shot marks the last shot's tile, counted once
-        // however often it comes.
-        pair->peer.write(le(-5) + le(-5));
-        QTRY_COMPARE_WITH_TIMEOUT(pair->host.journal.size(), 2, Wait);
-        QCOMPARE(pair->host.journal.first(), QString("sound hit"));
-        QCOMPARE(pair->host->butEnemyTile[0]->color(), TileButton::Red);
-        QCOMPARE(pair->host->butEnemyTile[0]->text(), QString("X"));
-        QCOMPARE(pair->host->iHitCount, short(1));
-
-        toolkit->nextDraw = 0.75f;
-        pair->host->butReady_Click();
-        QCOMPARE(receive(pair->peer, 2), le(-1));
-        pair->peer.write(le(-1));
-        // Host draws 0.75: it shoots first and tells the guest with -4, once.
-        QCOMPARE(receive(pair->peer, 2), le(-4));
-        QVERIFY(pair->host->bGameOn && pair->host->bMyTurn);
-        const QStringList log = pair->host->editStatus->lines();
-        QCOMPARE(log.count("Game Started"), 1);
-        pair->peer.write(le(-1));
-        QTest::qWait(200);
-        QCOMPARE(pair->peer.readAll(), QByteArray());
-        QCOMPARE(pair->host->editStatus->lines(), log);
-        QVERIFY(pair->host->bGameOn && pair->host->bMyTurn && pair->host->bOppReady);
-    }
-
+    // Out of turn a click only beeps; a shot waiting for its answer is not
+    // repeated; without a connection no shot leaves. Nothing is sent for any.
     void shotsOutsideTurnAreRefused()
     {
-        GameWindow host;
-        GameWindow guest;
+        auto pair = joinRawPeer();
+        QVERIFY(pair);
+        pair->host->butEnemyTile[55]->click();
+        QCOMPARE(toolkit->beeps, 1);
         toolkit->nextDraw = 0.9f;
-        QVERIFY(connectPair(host, guest));
-        QVERIFY(startMatch(host, guest));
-        QVERIFY(host->bMyTurn);
+        pair->host->butReady->click();
+        pair->peer.write(Wire::encode(msgReady));
+        QCOMPARE(receive(pair->peer, 4), values({msgReady, msgEnemyTurn}));
 
-        // The guest may not shoot on the host's turn: a beep and nothing sent.
-        const int beeps = toolkit->beeps;
-        guest->butEnemyTile_Click(55);
-        QCOMPARE(toolkit->beeps, beeps + 1);
-        QCOMPARE(guest->iShotTile, short(0));
+        toolkit->beeps = 0;
+        pair->host->butEnemyTile[50]->click();
+        pair->host->butEnemyTile[51]->click();
+        QCOMPARE(toolkit->beeps, 1);
+        QCOMPARE(receive(pair->peer, 2), Wire::encode(50));
         // The player cannot move the turn indicator.
-        guest->rdoHome->click();
-        QVERIFY(guest->rdoEnemy->isChecked() && !guest->rdoHome->isChecked());
+        pair->host->rdoHome->click();
+        QVERIFY(pair->host->rdoEnemy->isChecked() && !pair->host->rdoHome->isChecked());
 
-        // Having fired, the host waits: a second click only beeps, and with the
-        // turn forced back on, the shot is still refused until the answer comes.
-        host->butEnemyTile_Click(50);
-        host->butEnemyTile_Click(51);
-        QCOMPARE(toolkit->beeps, beeps + 2);
-        host->bMyTurn = true;
-        host->butEnemyTile_Click(51);
-        QVERIFY(host.journal.contains("MsgBox Could not send data to opponent, please try again."));
-        QTRY_VERIFY_WITH_TIMEOUT(guest->bMyTurn, Wait);
-        QCOMPARE(guest->butHomeTile[50]->text(), QString("X"));
-        QCOMPARE(guest->butHomeTile[51]->text(), QString());
+        // A turn code sent to the host makes it draw again: its turn, but the
+        // shot still waits for its answer.
+        toolkit->nextDraw = 0.9f;
+        pair->peer.write(Wire::encode(msgEnemyTurn));
+        QCOMPARE(receive(pair->peer, 2), Wire::encode(msgEnemyTurn));
+        pair->host.journal.clear();
+        toolkit->beeps = 0;
+        pair->host->butEnemyTile[51]->click();
+        QCOMPARE(pair->host.journal, QStringList{"MsgBox Could not send data to opponent, please try again."});
 
         // After a socket error the shooter is no longer connected.
-        host->Winsock1_Error(10054, "The connection is reset by remote side");
-        QVERIFY(!host->bConnected);
-        host->bMyTurn = true;
-        host->butEnemyTile_Click(52);
-        QVERIFY(host.journal.contains("MsgBox Please connect before shooting!"));
+        pair->host->Winsock1_Error(10054, "The connection is reset by remote side");
+        pair->host->butEnemyTile[52]->click();
+        QCOMPARE(pair->host.journal.last(), QString("MsgBox Please connect before shooting!"));
+        QCOMPARE(toolkit->beeps, 2);
+        QCOMPARE(receive(pair->peer, 0), QByteArray());
     }
 };
 

@@ -1,6 +1,6 @@
-// The robot's session: against raw peers that misbehave, and whole matches
-// against the game's own window, with the robot hosting and joining; and the
-// program's refusals of what it cannot use.
+// The robot's session against raw peers that misbehave, and the program's
+// refusals of what it cannot use. Whole matches against the game's window are
+// the system tests' (robot_match.py).
 
 #include "MatchDriver.h"
 #include "Ports.h"
@@ -44,7 +44,6 @@ struct RunningRobot {
 
 class RobotTest : public QObject {
     Q_OBJECT
-    ScriptedToolkit toolkit;
 
 private slots:
     void survivesFaultyValues()
@@ -55,7 +54,7 @@ private slots:
         QTcpSocket peer;
         peer.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(peer.waitForConnected(Wait));
-        QCOMPARE(receive(peer, 2), le(-1));
+        QCOMPARE(receive(peer, 2), Wire::encode(MessageCodes::msgReady));
 
         // A second guest finds no listener while a match stands.
         QTcpSocket second;
@@ -66,10 +65,10 @@ private slots:
         // Garbage, an answer to no shot, and a shot split in two halves: only
         // the shot is answered, once and truthfully.
         const short square = robot.fleet().first();
-        peer.write(le(-2) + le(-8) + le(-32768) + le(100) + le(32767) + le(-5) + le(square).left(1));
+        peer.write(values({-2, -8, -32768, 100, 32767, -5}) + Wire::encode(square).left(1));
         QVERIFY(robot.said(QStringLiteral("unexpected -5")));
-        peer.write(le(square).mid(1));
-        QCOMPARE(receive(peer, 2), le(-5));
+        peer.write(Wire::encode(square).mid(1));
+        QCOMPARE(receive(peer, 2), Wire::encode(MessageCodes::msgHit));
         for (const char* value : {"-2", "-8", "-32768", "100", "32767"})
             QVERIFY(robot.lines.contains(QStringLiteral("garbage ") + value));
         QVERIFY(robot.lines.contains(QStringLiteral("incoming %1 hit").arg(square)));
@@ -101,14 +100,14 @@ private slots:
         first.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
         first.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(first.waitForConnected(Wait));
-        QCOMPARE(receive(first, 2), le(-1));
+        QCOMPARE(receive(first, 2), Wire::encode(MessageCodes::msgReady));
 
         if (peer == u"vanishes")
             first.abort();
         // Each step waits until the robot has answered it, or let the peer go.
         const qsizetype before = robot.lines.size();
         for (int step = 1; peer == u"reads nothing" && step <= 16 && !robot.lines.contains(ending); ++step) {
-            first.write(le(7).repeated(32768));
+            first.write(Wire::encode(7).repeated(32768));
             QVERIFY(QTest::qWaitFor([&] {
                 return robot.lines.size() >= before + step * 32768 || robot.lines.contains(ending);
             }, Wait));
@@ -120,7 +119,7 @@ private slots:
         QTcpSocket next;
         next.connectToHost(QStringLiteral("127.0.0.1"), GamePort);
         QVERIFY(next.waitForConnected(Wait));
-        QCOMPARE(receive(next, 2), le(-1));
+        QCOMPARE(receive(next, 2), Wire::encode(MessageCodes::msgReady));
         QVERIFY(robot.session.summary().startsWith(QStringLiteral("summary: 1 matches, 0 won, 0 lost, 1 abandoned")));
     }
 
@@ -165,48 +164,6 @@ private slots:
         const QByteArray error = program.readAllStandardError();
         QCOMPARE(program.exitCode(), status);
         QVERIFY2(error.startsWith("kelvask-robot: ") && error.size() > 16, error.constData());
-    }
-
-    // The game joins and fires at every square in turn, so the robot answers
-    // hits and misses alike; both sides must agree on every answer and end the
-    // match. The window's real control library opens its chat towards the
-    // robot's address, here its own machine, and must meet no error there.
-    void playsTheGameWindowTruthfully()
-    {
-        RunningRobot robot;
-        QVERIFY(robot.said(QStringLiteral("listening on 6431")));
-        frmMain game(std::make_unique<RecordingWavePlayer>(), {QCoreApplication::applicationDirPath()});
-        game.editIP->setText(QStringLiteral("127.0.0.1"));
-        game.butConnect_Click();
-        // The robot takes one guest at a time: another program on this network
-        // that reaches the port first leaves the game refused (10061).
-        QVERIFY2(QTest::qWaitFor([&] { return game.bConnected && game.bOppReady; }, Wait),
-                 qPrintable(toolkit.prompts.join(u'\n')));
-        placeFleet(game);
-        game.butReady_Click();
-
-        const QList<short> robotFleet = robot.fleet();
-        const auto hitsBefore = [&](short square) {
-            return int(std::count_if(robotFleet.begin(), robotFleet.end(), [&](short s) { return s < square; }));
-        };
-        auto over = [&] { return robot.lines.contains(QStringLiteral("won")) || robot.lines.contains(QStringLiteral("lost")); };
-        for (short square = 0; square < 100; ++square) {
-            QVERIFY(QTest::qWaitFor([&] { return over() || (game.bGameOn && game.bMyTurn && game.bCanShoot); }, Wait));
-            if (over())
-                break;
-            QCOMPARE(game.iHitCount, hitsBefore(square));
-            game.butEnemyTile_Click(square);
-        }
-        QVERIFY(robot.said(QStringLiteral("closed")));
-        QVERIFY(QTest::qWaitFor([&] { return !game.bConnected && game.Winsock1->State() == Winsock::sckClosed; }, Wait));
-        QCOMPARE(toolkit.prompts, QStringList{QStringLiteral("Disconnected")});
-
-        const QList<short> gameFleet = allShipSquares();
-        for (const QString& line : robot.lines) {
-            const QStringList words = line.split(u' ');
-            if (words.size() == 2 && (words[0] == u"hit" || words[0] == u"miss"))
-                QCOMPARE(gameFleet.contains(words[1].toShort()), words[0] == u"hit");
-        }
     }
 };
 

@@ -48,15 +48,15 @@ private slots:
         QVERIFY(startMatch(host, guest));
         QVERIFY(fire(host, guest, 0));
         QVERIFY(fire(guest, host, 99));
-        guest->mnuFileNew_Click();
-        QTRY_VERIFY_WITH_TIMEOUT(!host->bConnected, Wait);
+        guest->mnuFileNew->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(host->editStatus->lines() == QStringList{"New Game..."}, Wait);
         const auto sounds = [](const GameWindow& side) { return side.journal.filter(QRegularExpression("^sound ")); };
         QCOMPARE(sounds(host), hostSounds);
         QCOMPARE(sounds(guest), guestSounds);
 
         if (!soundOn)
             host->mnuOptionsSound->trigger();
-        host->butReceive_Click();
+        host->butReceive->click();
         QCOMPARE(sounds(host).mid(hostSounds.size()), QStringList{"sound waitingconnect"});
     }
 

@@ -134,6 +134,10 @@ private slots:
         QStringList overflowing = overflows(game.get(), margins);
         overflowing << overflows(frmHelpGame::showInstance(game.get()), margins)
                     << overflows(frmAbout::showInstance(game.get()), margins);
+        // The help window's texts, line for line, come in the language too.
+        QCOMPARE(frmHelpGame::gameText().count("\r\n"), 11);
+        QCOMPARE(frmHelpGame::colorsText().count("\r\n"), 2);
+        QCOMPARE(frmHelpGame::gameText().startsWith("Playing The Game\r\n"), language == "en");
         // The notices in the control library's box, each translated.
         for (const char* notice : {"Cannot place two ships on top of the other!", "Please select a ship to position",
                                    "This ship is completely positionned, please select another one.",

@@ -5,16 +5,18 @@
 // use them (tst_connection, controls_windows).
 
 #include "EventGate.h"
-#include "MatchDriver.h"
+#include "Ports.h"
+#include "Winsock.h"
+#include "Wire.h"
 
+#include <QDir>
+#include <QTcpSocket>
+#include <QTest>
 #include <QUdpSocket>
 
 #include <sys/socket.h>
 
 namespace {
-
-constexpr quint16 GamePort = 6431;
-constexpr quint16 ChatPort = 6432;
 
 // Records the events of one socket as text ("Sent", "Error 10055",
 // "Value -1") and, like the game, reads each value as its event arrives and
@@ -128,7 +130,7 @@ private slots:
         QStringList expected{QStringLiteral("Value 4660")};
         QByteArray batch;
         for (qint16 value = -20; value < 30; ++value) {
-            batch += MatchDriver::le(value);
+            batch += Wire::encode(value);
             expected << QStringLiteral("Value %1").arg(value);
         }
         connect(&host.socket, &Winsock::DataArrival, this, [&](long) {
@@ -138,7 +140,7 @@ private slots:
             client.write(batch.chopped(1));
             QTest::qWait(200);
         });
-        client.write(MatchDriver::le(0x1234));
+        client.write(Wire::encode(0x1234));
         QTRY_COMPARE(host.events.size(), expected.size() - 1);
         client.write(batch.right(1));
         QTRY_COMPARE(host.events, expected);
@@ -175,7 +177,7 @@ private slots:
         QByteArray backlog;
         QStringList expected;
         for (int n = 0; n < values; ++n) {
-            backlog += MatchDriver::le(qint16(n % 30000));
+            backlog += Wire::encode(qint16(n % 30000));
             expected << QStringLiteral("Value %1").arg(n % 30000);
         }
         expected = closeAt ? expected.mid(0, closeAt) : expected << QStringLiteral("Closed");

@@ -226,40 +226,6 @@ Verbindung wird geschlossen</translation>
         <translation> mit %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>So wird gespielt<byte value="xd"/>
-    1) Entscheidet, wer das Spiel ausrichtet (der Gastgeber).<byte value="xd"/>
-    2) Der Gastgeber klickt auf die Schaltfläche „Empfangen“.<byte value="xd"/>
-    3) Der Gast gibt die IP-Adresse des Gastgebers ein und klickt auf „Verbinden“.<byte value="xd"/>
-    4) Du solltest die Meldung „Verbunden mit xxx.xxx.xxx.xxx“ erhalten, und ein Chatfenster sollte sich öffnen.<byte value="xd"/>
-    5) Dann stellst du deine Schiffe auf.<byte value="xd"/>
-        5.1) Wähle ein Schiff in der Schiffsliste und setze es in dein Heimatgewässer, indem du nacheinander die Felder seiner Teile auswählst. (Beispiel: Der Flugzeugträger hat 5 Teile, also musst du 5 Felder auswählen.)<byte value="xd"/>
-        5.2) Klicke auf „Bereit zum Spiel“, wenn alle deine Schiffe aufgestellt sind.<byte value="xd"/>
-    6) Sobald beide Spieler bereit sind, beginnt das Spiel. Der Computer lost aus, wer zuerst schießt.<byte value="xd"/>
-    7) Wenn du am Zug bist (angezeigt durch die Optionsfelder unter „Spielzug“), klicke einfach auf ein Feld im Feindgewässer, um darauf zu schießen.<byte value="xd"/>
-    8) Sobald ein Spieler alle feindlichen Schiffe versenkt hat, ist das Spiel zu Ende (weiter bei Schritt 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Farben und Markierungen<byte value="xd"/>
-    Die Felder haben je nach ihrem „Inhalt“ unterschiedliche Farben. Ein „X“ in einem Feld bedeutet, dass darauf „geschossen“ wurde. Hier steht, was die Farben bedeuten.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Spielhilfe</translation>
     </message>

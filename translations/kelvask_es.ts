@@ -226,40 +226,6 @@ Cerrando la conexión</translation>
         <translation> con %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Cómo se juega<byte value="xd"/>
-    1) Decidid quién va a ser el anfitrión de la partida.<byte value="xd"/>
-    2) El anfitrión hace clic en el botón «Recibir».<byte value="xd"/>
-    3) El invitado escribe la dirección IP del anfitrión y hace clic en «Conectar».<byte value="xd"/>
-    4) Deberías ver el mensaje «Conectado a xxx.xxx.xxx.xxx» y debería abrirse una ventana de chat.<byte value="xd"/>
-    5) A continuación, coloca tus barcos.<byte value="xd"/>
-        5.1) Selecciona un barco en la lista de barcos y colócalo en tu mar seleccionando la posición de cada una de sus partes. (Ej.: el portaaviones tiene 5 partes, así que tendrás que seleccionar 5 casillas.)<byte value="xd"/>
-        5.2) Haz clic en «Listo para jugar» cuando todos tus barcos estén colocados.<byte value="xd"/>
-    6) Cuando los dos jugadores estén listos, empezará la partida. El ordenador decide al azar quién dispara primero.<byte value="xd"/>
-    7) Si es tu turno (lo indican los botones de opción de «Turno»), haz clic en el mar enemigo para disparar a la casilla elegida.<byte value="xd"/>
-    8) Cuando un jugador hunde todos los barcos enemigos, la partida termina (vuelve al paso 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Colores y marcas<byte value="xd"/>
-    Las casillas tienen distintos colores según su «contenido». Una «X» en una casilla significa que ha recibido un «disparo». Esto es lo que significa cada color.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Ayuda del juego</translation>
     </message>

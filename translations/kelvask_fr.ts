@@ -226,40 +226,6 @@ Fermeture de la connexion</translation>
         <translation> avec %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Déroulement d&apos;une partie<byte value="xd"/>
-    1) Décidez qui va héberger la partie.<byte value="xd"/>
-    2) L&apos;hôte clique sur le bouton «&#xa0;Recevoir&#xa0;».<byte value="xd"/>
-    3) L&apos;invité saisit l&apos;adresse IP de l&apos;hôte et clique sur «&#xa0;Se connecter&#xa0;».<byte value="xd"/>
-    4) Le message «&#xa0;Connecté à xxx.xxx.xxx.xxx&#xa0;» devrait s&apos;afficher et une fenêtre de discussion devrait s&apos;ouvrir.<byte value="xd"/>
-    5) Placez ensuite vos navires.<byte value="xd"/>
-        5.1) Choisissez un navire dans la liste des navires, puis placez-le sur votre mer en sélectionnant une à une les cases qu&apos;il occupe. (Ex.&#xa0;: le porte-avions occupe 5&#xa0;cases, il faut donc sélectionner 5&#xa0;cases.)<byte value="xd"/>
-        5.2) Cliquez sur «&#xa0;Prêt à jouer&#xa0;» quand tous vos navires sont en place.<byte value="xd"/>
-    6) Dès que les deux joueurs sont prêts, la partie commence. L&apos;ordinateur désigne au hasard qui tire en premier.<byte value="xd"/>
-    7) Si c&apos;est votre tour (indiqué par les boutons «&#xa0;Tour de jeu&#xa0;»), cliquez simplement sur une case de la mer ennemie pour y tirer.<byte value="xd"/>
-    8) Dès qu&apos;un joueur a coulé tous les navires ennemis, la partie se termine (retour à l&apos;étape&#xa0;1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Couleurs et marques<byte value="xd"/>
-    Les cases changent de couleur selon leur «&#xa0;contenu&#xa0;». Un «&#xa0;X&#xa0;» dans une case signifie qu&apos;elle a été «&#xa0;visée&#xa0;». Voici ce que signifient les couleurs.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Aide du jeu</translation>
     </message>

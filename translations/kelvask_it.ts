@@ -226,40 +226,6 @@ Chiusura della connessione</translation>
         <translation> con %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Come si gioca<byte value="xd"/>
-    1) Decidete chi dei due ospiterà la partita.<byte value="xd"/>
-    2) Chi ospita fa clic sul pulsante “Ricevi”.<byte value="xd"/>
-    3) L&apos;altro giocatore digita l&apos;indirizzo IP di chi ospita e fa clic su “Connetti”.<byte value="xd"/>
-    4) Dovresti ricevere il messaggio “Connesso a xxx.xxx.xxx.xxx” e dovrebbe aprirsi una finestra di chat.<byte value="xd"/>
-    5) Poi posiziona le tue navi.<byte value="xd"/>
-        5.1) Seleziona una nave nell&apos;elenco delle navi, quindi posizionala nel tuo mare selezionando la posizione di ciascuna delle sue parti. (Es.: la portaerei ha 5 parti, quindi dovrai selezionare 5 caselle.)<byte value="xd"/>
-        5.2) Fai clic su “Pronto a giocare” quando tutte le tue navi sono al loro posto.<byte value="xd"/>
-    6) Quando entrambi i giocatori sono pronti, la partita inizia. Il computer decide a caso chi spara per primo.<byte value="xd"/>
-    7) Se è il tuo turno (lo indicano i pulsanti di scelta “Turno”), fai semplicemente clic sul mare nemico per sparare sulla casella scelta.<byte value="xd"/>
-    8) Quando un giocatore ha affondato tutte le navi nemiche, la partita finisce (torna al passo 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Colori e segni<byte value="xd"/>
-    Le caselle hanno colori diversi a seconda del loro “contenuto”. Una “X” in una casella indica che è già stata “bersagliata”. Ecco cosa significano i colori.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Guida al gioco</translation>
     </message>

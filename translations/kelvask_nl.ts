@@ -226,40 +226,6 @@ Verbinding wordt gesloten</translation>
         <translation> met %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Zo speel je<byte value="xd"/>
-    1) Spreek af wie van jullie de gastheer is.<byte value="xd"/>
-    2) De gastheer klikt op de knop ‘Ontvangen’.<byte value="xd"/>
-    3) De gast typt het IP-adres van de gastheer in en klikt op ‘Verbinden’.<byte value="xd"/>
-    4) Je krijgt dan de melding ‘Verbonden met xxx.xxx.xxx.xxx’ en er gaat een chatvenster open.<byte value="xd"/>
-    5) Daarna plaats je je schepen.<byte value="xd"/>
-        5.1) Kies een schip in de lijst met schepen en plaats het op je eigen zee door de positie van elk van zijn delen te kiezen. (Bv.: het slagschip heeft 5 delen, dus je moet 5 vakjes kiezen.)<byte value="xd"/>
-        5.2) Klik op ‘Klaar om te spelen’ als al je schepen op hun plaats liggen.<byte value="xd"/>
-    6) Zodra beide spelers klaar zijn, begint het spel. De computer loot wie als eerste schiet.<byte value="xd"/>
-    7) Ben jij aan de beurt (dat zie je aan de keuzerondjes onder ‘Aan de beurt’), klik dan gewoon op de vijandelijke zee om op het gekozen vakje te schieten.<byte value="xd"/>
-    8) Zodra een speler alle vijandelijke schepen tot zinken heeft gebracht, is het spel afgelopen (ga terug naar stap 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Kleuren en markeringen<byte value="xd"/>
-    Vakjes hebben verschillende kleuren, afhankelijk van hun ‘inhoud’. Een ‘X’ in een vakje betekent dat erop ‘geschoten’ is. Hieronder staat wat de kleuren betekenen.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Speluitleg</translation>
     </message>

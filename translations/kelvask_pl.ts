@@ -226,40 +226,6 @@ Zamykanie połączenia</translation>
         <translation> z %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Jak grać<byte value="xd"/>
-    1) Ustalcie, kto będzie gospodarzem gry.<byte value="xd"/>
-    2) Gospodarz klika przycisk „Odbierz”.<byte value="xd"/>
-    3) Gość wpisuje adres IP gospodarza i klika „Połącz”.<byte value="xd"/>
-    4) Powinien pojawić się komunikat „Połączono z xxx.xxx.xxx.xxx” i otworzyć się okno czatu.<byte value="xd"/>
-    5) Następnie rozstaw swoje statki.<byte value="xd"/>
-        5.1) Wybierz statek z listy statków, a potem rozstaw go na swoim morzu, zaznaczając pola, które zajmują jego części. (Np. lotniskowiec ma 5 części, więc trzeba zaznaczyć 5 pól.)<byte value="xd"/>
-        5.2) Kliknij „Gotowy do gry”, gdy wszystkie statki będą na swoich miejscach.<byte value="xd"/>
-    6) Gdy obaj gracze są gotowi, gra się rozpoczyna. Komputer losuje, kto strzela pierwszy.<byte value="xd"/>
-    7) Jeśli masz ruch (wskazują to przyciski „Kolej na ruch”), po prostu kliknij morze wroga, aby strzelić w wybrane pole.<byte value="xd"/>
-    8) Gdy jeden z graczy zatopi wszystkie statki wroga, gra się kończy (wróć do kroku 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Kolory i oznaczenia<byte value="xd"/>
-    Pola mają różne kolory w zależności od ich „zawartości”. „X” na polu oznacza, że zostało ono „ostrzelane”. Oto znaczenie poszczególnych kolorów.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Pomoc do gry</translation>
     </message>

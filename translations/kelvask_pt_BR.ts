@@ -226,40 +226,6 @@ Fechando a conexão</translation>
         <translation> com %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Como jogar<byte value="xd"/>
-    1) Decidam quem vai hospedar o jogo.<byte value="xd"/>
-    2) O anfitrião deve clicar no botão “Receber”.<byte value="xd"/>
-    3) O convidado deve digitar o endereço IP do anfitrião e clicar em “Conectar”.<byte value="xd"/>
-    4) Você deve receber a mensagem “Conectado a xxx.xxx.xxx.xxx” e uma janela de bate-papo deve aparecer.<byte value="xd"/>
-    5) Em seguida, posicione seus navios.<byte value="xd"/>
-        5.1) Selecione um navio na lista de navios e posicione-o no seu mar selecionando a posição de cada uma de suas partes. (Ex.: o porta-aviões tem 5 partes, então você precisa selecionar 5 casas.)<byte value="xd"/>
-        5.2) Clique em “Pronto para jogar” quando todos os seus navios estiverem posicionados.<byte value="xd"/>
-    6) Quando os dois jogadores estiverem prontos, o jogo começa. O computador sorteia quem atira primeiro.<byte value="xd"/>
-    7) Se for a sua vez (indicado pelos botões de opção “Vez de jogar”), basta clicar no mar inimigo para atirar na casa escolhida.<byte value="xd"/>
-    8) Quando um jogador afundar todos os navios inimigos, o jogo termina (volte ao passo 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Cores e marcas<byte value="xd"/>
-    As casas têm cores diferentes conforme o seu “conteúdo”. Um “X” em uma casa significa que ela já levou um “tiro”. Veja o que cada cor significa.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Ajuda do jogo</translation>
     </message>

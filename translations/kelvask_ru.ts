@@ -226,40 +226,6 @@ Closing Connection</source>
         <translation> с %1</translation>
     </message>
     <message>
-        <source>Playing The Game<byte value="xd"/>
-    1) Decide who will be hosting the game.<byte value="xd"/>
-    2) The host should click the &quot;Receive&quot; Button<byte value="xd"/>
-    3) The guest should type in the IP adress of the host and click &quot;Connect&quot;<byte value="xd"/>
-    4) You should get the message &quot;Connected to IP: xxx.xxx.xxx.xxx&quot; and a Chat Window should pop-up<byte value="xd"/>
-    5) You then position your ships.<byte value="xd"/>
-        5.1) Select a Ship in the Ship list, then position it on your home sea by selecting the position of its parts. (ex: carrier has 5 parts, so you would need to select 5 squares.)<byte value="xd"/>
-        5.2) Click &quot;Ready To Play&quot; when all your ships are in position<byte value="xd"/>
-    6) Once both players are Ready, the game will start. The computer decides who shoots first (randomly).<byte value="xd"/>
-    7) If it is your turn (indicated by the &quot;Turn To Play&quot; radio buttons), just click on the enemy sea to send a shot at the selected coordinate.<byte value="xd"/>
-    8) Once a player sunk all enemy ships, the game will end (go back to step 1).<byte value="xd"/>
-</source>
-        <translation>Как играть<byte value="xd"/>
-    1) Договоритесь, кто из вас создаёт игру.<byte value="xd"/>
-    2) Создающий игру нажимает кнопку «Принять».<byte value="xd"/>
-    3) Второй игрок вводит IP-адрес создающего и нажимает «Подключиться».<byte value="xd"/>
-    4) Должно появиться сообщение «Подключено к xxx.xxx.xxx.xxx» и открыться окно чата.<byte value="xd"/>
-    5) Затем расставьте свои корабли.<byte value="xd"/>
-        5.1) Выберите корабль в списке кораблей и поставьте его в своих водах, отмечая клетки всех его палуб. (Например, у авианосца 5 палуб, поэтому нужно отметить 5 клеток.)<byte value="xd"/>
-        5.2) Нажмите «Готов к игре», когда все ваши корабли будут расставлены.<byte value="xd"/>
-    6) Когда оба игрока готовы, игра начинается. Компьютер случайным образом решает, кто стреляет первым.<byte value="xd"/>
-    7) Если сейчас ваш ход (это показывают переключатели «Чей ход»), просто щёлкните по вражеским водам, чтобы выстрелить в выбранную клетку.<byte value="xd"/>
-    8) Когда один из игроков потопит все вражеские корабли, игра закончится (вернитесь к шагу 1).<byte value="xd"/>
-</translation>
-    </message>
-    <message>
-        <source>Colors and Marks<byte value="xd"/>
-    Squares are different colors depending on their &quot;content&quot;. An &quot;X&quot; in a square means that it was &quot;shot&quot;. Here is a definition of what the colors mean.<byte value="xd"/>
-</source>
-        <translation>Цвета и отметки<byte value="xd"/>
-    Клетки окрашены в разные цвета в зависимости от их «содержимого». «X» в клетке означает, что по ней уже «стреляли». Ниже объяснено, что означают цвета.<byte value="xd"/>
-</translation>
-    </message>
-    <message>
         <source>Game Help</source>
         <translation>Справка по игре</translation>
     </message>

@@ -16,7 +16,9 @@ a home router, a friend outside. Played by mouse, as two_players.py plays.
 
 import sys
 
-from harness import Display, Player, Session, check, note, poll, run, within
+from display import Display
+from harness import Session, check, note, poll, run, within
+from player import Player
 from router_bed import FRIEND, FRIEND_SECOND, HOME, HOME_NAME, ROUTER_OUTSIDE, RouterBed
 from two_players import place_shoot_and_chat
 

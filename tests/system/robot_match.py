@@ -14,8 +14,9 @@ import re
 import subprocess
 import sys
 
-from harness import (BLUE, RED, WHITE, YELLOW, Display, Hosts, Lines, Player, Session, check, note, poll, run,
-                     within)
+from display import Display
+from harness import Hosts, Lines, Session, check, note, poll, run, within
+from player import BLUE, RED, WHITE, YELLOW, Player
 
 FLEET = {"Carrier": [12, 13, 14, 15, 16], "Destroyer": [30, 40, 50, 60], "Cruiser": [57, 58, 59],
          "Submarine": [72, 82, 92], "PTBoat": [95, 96]}

@@ -2,7 +2,9 @@
 the guest connects, both place their fleets, each fires a hit and a miss,
 and the two players chat both ways."""
 
-from harness import BLUE, RED, WHITE, YELLOW, Display, Hosts, Player, Session, check, note, poll, run
+from display import Display
+from harness import Hosts, Session, check, note, poll, run
+from player import BLUE, RED, WHITE, YELLOW, Player
 
 HOST_FLEET = {"Carrier": [0, 1, 2, 3, 4], "Destroyer": [20, 30, 40, 50], "Cruiser": [27, 28, 29],
               "Submarine": [75, 85, 95], "PTBoat": [98, 99]}

@@ -1,0 +1,9 @@
+#pragma once
+
+// A QApplication on the offscreen platform, created once for the run, for
+// the fuzz targets that drive windows.
+namespace FuzzApplication {
+
+void start();
+
+} // namespace FuzzApplication

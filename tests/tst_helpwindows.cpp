@@ -61,12 +61,10 @@ private slots:
         game->mnuHelpGame->trigger();
         frmHelpGame* help = frmHelpGame::instance();
         QVERIFY(help && help->isVisible());
-        // Every line ended by CR LF, shown one line per line.
+        // Every line ended by CR LF (tst_translations counts them, in every
+        // language), shown one line per line.
         const QString gameText = frmHelpGame::gameText();
         const QString colorsText = frmHelpGame::colorsText();
-        QVERIFY(gameText.startsWith("Playing The Game\r\n") && colorsText.startsWith("Colors and Marks\r\n"));
-        QCOMPARE(gameText.count("\r\n"), 11);
-        QCOMPARE(colorsText.count("\r\n"), 2);
         QCOMPARE(help->editHelpText->toPlainText(), QString(gameText).replace("\r\n", "\n"));
         QCOMPARE(help->editColors->toPlainText(), QString(colorsText).replace("\r\n", "\n"));
         QCOMPARE(help->editHelpText->accessibleName(), QString("Playing The Game"));

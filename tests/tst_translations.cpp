@@ -139,13 +139,12 @@ private slots:
         QCOMPARE(frmHelpGame::colorsText().count("\r\n"), 2);
         QCOMPARE(frmHelpGame::gameText().startsWith("Playing The Game\r\n"), language == "en");
         // The notices in the control library's box, each translated.
-        for (const char* notice : {"Cannot place two ships on top of the other!", "Please select a ship to position",
-                                   "This ship is completely positionned, please select another one.",
-                                   "All parts the ship must be adjacent!", "Carrier not fully positionned",
-                                   "Destroyer not fully positionned", "Cruiser not fully positionned",
-                                   "Submarine not fully positionned", "PTBoat not fully positionned", "You Win!",
-                                   "You Lose!", "Please connect before shooting!",
-                                   "Could not send data to opponent, please try again."}) {
+        for (const char* notice :
+             {"Cannot place two ships on top of the other!", "Please select a ship to position", "You Win!",
+              "This ship is completely positionned, please select another one.", "You Lose!",
+              "All parts the ship must be adjacent!", "Carrier not fully positionned", "Destroyer not fully positionned",
+              "Cruiser not fully positionned", "Submarine not fully positionned", "PTBoat not fully positionned",
+              "Please connect before shooting!", "Could not send data to opponent, please try again."}) {
             QVERIFY2(language == "en" || frmMain::tr(notice) != QLatin1String(notice), notice);
             game->ShowNotice(frmMain::tr(notice));
             overflowing << overflows(shownWindow("frmMsgBox"), margins);

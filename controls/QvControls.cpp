@@ -33,6 +33,11 @@ QvControls::QvControls(QWidget* parent)
     resize(Twips::toPixels(1065), Twips::toPixels(570));
 }
 
+void QvControls::MsgBox(const QString& Message)
+{
+    MsgBox(Message, tr("Message"));
+}
+
 void QvControls::MsgBox(const QString& Message, const QString& Title)
 {
     QPointer<frmMsgBox>& box = windows().msgBox;

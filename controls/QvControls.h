@@ -12,8 +12,10 @@ class QvControls : public QWidget {
 public:
     explicit QvControls(QWidget* parent = nullptr);
 
-    // Non Modal Message Box: shows Message captioned Title and returns at once.
-    Q_INVOKABLE void MsgBox(const QString& Message, const QString& Title = QStringLiteral("Message"));
+    // Non Modal Message Box: shows Message captioned Title, by default
+    // "Message", and returns at once.
+    Q_INVOKABLE void MsgBox(const QString& Message);
+    Q_INVOKABLE void MsgBox(const QString& Message, const QString& Title);
     // Opens a Chat Window towards RemoteIP, on the port RemotePort (decimal text).
     Q_INVOKABLE void OpenChat(const QString& RemoteIP, const QString& RemotePort);
     Q_INVOKABLE void CloseChat();

@@ -38,23 +38,23 @@ QPlainTextEdit* createArea(QWidget* window, const char* name, const QString& hea
 frmChat::frmChat(QWidget* owner)
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                          | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
-    , editRemoteMsgArea(createArea(this, "editRemoteMsgArea", QStringLiteral("Remote")))
-    , editLocalMsgArea(createArea(this, "editLocalMsgArea", QStringLiteral("Local")))
+    , editRemoteMsgArea(createArea(this, "editRemoteMsgArea", tr("Remote")))
+    , editLocalMsgArea(createArea(this, "editLocalMsgArea", tr("Local")))
     , editSend(new QLineEdit(this))
-    , butSend(new QPushButton(QStringLiteral("Send"), this))
+    , butSend(new QPushButton(tr("Send"), this))
     , Winsock1(new Winsock(Winsock::sckUDPProtocol, this))
 {
     setObjectName(QStringLiteral("frmChat"));
-    setWindowTitle(QStringLiteral("Chat Window"));
+    setWindowTitle(tr("Chat Window"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(Twips::toPixels(7320), Twips::toPixels(4665));
 
     editRemoteMsgArea->setGeometry(Twips::rect(75, 75, 7140, 1890));
     editLocalMsgArea->setGeometry(Twips::rect(75, 2025, 7140, 1890));
     editSend->setObjectName(QStringLiteral("editSend"));
-    editRemoteMsgArea->setAccessibleName(QStringLiteral("Remote messages"));
-    editLocalMsgArea->setAccessibleName(QStringLiteral("Local messages"));
-    editSend->setAccessibleName(QStringLiteral("Message to send"));
+    editRemoteMsgArea->setAccessibleName(tr("Remote messages"));
+    editLocalMsgArea->setAccessibleName(tr("Local messages"));
+    editSend->setAccessibleName(tr("Message to send"));
     editSend->setGeometry(Twips::rect(75, 3975, 7140, 315));
     editSend->setMaxLength(std::numeric_limits<int>::max());
     butSend->setObjectName(QStringLiteral("butSend"));
@@ -125,7 +125,7 @@ void frmChat::Winsock1_DataArrival(long)
 void frmChat::Winsock1_Error(int Number, const QString& Description)
 {
     QPointer<frmChat> self(this);
-    Toolkit::MsgBox(QStringLiteral("Error #%1: %2\r\nClosing Connection").arg(QString::number(Number), Description),
+    Toolkit::MsgBox(tr("Error #%1: %2\r\nClosing Connection").arg(QString::number(Number), Description),
                     Toolkit::vbOKOnly);
     if (!self || !m_loaded)
         return;
@@ -164,7 +164,7 @@ SocketResult frmChat::send(const QString& latin1Text)
 {
     if (!m_portValid)
         return {Winsock::sckInvalidPropertyValue,
-                QStringLiteral("Invalid chat port \"%1\"").arg(RemotePort)};
+                tr("Invalid chat port \"%1\"").arg(RemotePort)};
     for (const QString& datagram : ChatText::datagrams(latin1Text)) {
         const SocketResult sent = Winsock1->SendData(datagram);
         if (!sent.ok())
@@ -180,6 +180,7 @@ SocketResult frmChat::sendGreeting()
 
 SocketResult frmChat::sendLeaveNotice()
 {
+    // Not translated: the peer reads it, maybe in another language.
     return send(ChatText::toLatin1Text(Winsock1->LocalIP() + QStringLiteral(" Disconnected")));
 }
 

@@ -13,10 +13,10 @@ frmMsgBox::frmMsgBox()
     : QDialog(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
     , lblMessage(new QLabel(this))
-    , butOk(new QPushButton(QStringLiteral("Ok"), this))
+    , butOk(new QPushButton(tr("Ok"), this))
 {
     setObjectName(QStringLiteral("frmMsgBox"));
-    setWindowTitle(QStringLiteral("Message"));
+    setWindowTitle(tr("Message"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A notice left on screen must not keep the host program alive.
     setAttribute(Qt::WA_QuitOnClose, false);

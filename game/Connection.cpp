@@ -11,26 +11,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-QString errorText(int number, const QString& description)
-{
-    return QStringLiteral("Error #") + QString::number(number) + QStringLiteral(": ") + description;
-}
-
-} // namespace
 
 // A call that the socket refuses at once is reported like a socket error,
 // but nothing is closed: a connection that stands stays up.
 void frmMain::reportCallFailure(int number, const QString& description)
 {
-    Toolkit::MsgBox(errorText(number, description));
+    Toolkit::MsgBox(tr("Error #%1: %2").arg(QString::number(number), description));
 }
 
 void frmMain::butReceive_Click()
 {
     PlaySound(QStringLiteral("waitingconnect"), false);
-    AppendStatus(QStringLiteral("Waiting for connection..."));
+    AppendStatus(tr("Waiting for connection..."));
     Winsock1->LocalPort = GamePort;
     const SocketResult listening = Winsock1->Listen();
     if (!listening.ok()) {
@@ -50,7 +42,7 @@ void frmMain::butConnect_Click()
         reportCallFailure(connecting.number, connecting.description);
         return;
     }
-    AppendStatus(QStringLiteral("Connecting..."));
+    AppendStatus(tr("Connecting..."));
     askRouter(false);
 }
 
@@ -69,21 +61,21 @@ void frmMain::Winsock1_ConnectionRequest(long requestID)
 void frmMain::Winsock1_Connect()
 {
     PlaySound(QStringLiteral("connect"), true);
-    AppendStatus(QStringLiteral("Connected to ") + Winsock1->RemoteHostIP());
+    AppendStatus(tr("Connected to %1").arg(Winsock1->RemoteHostIP()));
     m_match.connected();
     mnuChatOpen_Click();
     butConnect->setEnabled(false);
     butReceive->setEnabled(false);
     m_match.openPlacement();
     PlaySound(QStringLiteral("positionships"), false);
-    AppendStatus(QStringLiteral("Please position your ships"));
+    AppendStatus(tr("Please position your ships"));
 }
 
 void frmMain::butDisconnect_Click()
 {
-    if (Toolkit::MsgBox(QStringLiteral("Disconnect?"), Toolkit::vbOKCancel) != Toolkit::vbOK)
+    if (Toolkit::MsgBox(tr("Disconnect?"), Toolkit::vbOKCancel) != Toolkit::vbOK)
         return;
-    AppendStatus(QStringLiteral("Closing connection..."));
+    AppendStatus(tr("Closing connection..."));
     Winsock1->Close();
     PlaySound(QStringLiteral("disconnected"), true);
     ResetGame();
@@ -93,13 +85,13 @@ void frmMain::Winsock1_Close()
 {
     Winsock1->Close();
     PlaySound(QStringLiteral("disconnected"), true);
-    Toolkit::MsgBox(QStringLiteral("Disconnected"));
+    Toolkit::MsgBox(tr("Disconnected"));
     ResetGame();
 }
 
 void frmMain::Winsock1_Error(short Number, const QString& Description)
 {
-    Toolkit::MsgBox(errorText(Number, Description) + QStringLiteral("\r\nClosing Connection"));
+    Toolkit::MsgBox(tr("Error #%1: %2\r\nClosing Connection").arg(QString::number(Number), Description));
     Winsock1->Close();
     m_match.connectionBroken();
     releaseRouter();
@@ -108,7 +100,7 @@ void frmMain::Winsock1_Error(short Number, const QString& Description)
 void frmMain::mnuChatOpen_Click()
 {
     if (!m_match.state().bConnected) {
-        Toolkit::MsgBox(QStringLiteral("You need to be connected first!"));
+        Toolkit::MsgBox(tr("You need to be connected first!"));
         return;
     }
     ControlLibrary::call(QvControls1, "OpenChat", {Winsock1->RemoteHostIP(), QString::number(ChatPort)});

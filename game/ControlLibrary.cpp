@@ -18,7 +18,8 @@ QStringList defaultFolders()
 Loaded create(const QStringList& folders, QWidget* parent)
 {
     QString lookedFor;
-    QString reason = QStringLiteral("file not found");
+    // The reason is shown to the player, in the game's language.
+    QString reason = QCoreApplication::translate("ControlLibrary", "file not found");
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(QLatin1String(FileName));
         if (lookedFor.isEmpty())
@@ -31,7 +32,8 @@ Loaded create(const QStringList& folders, QWidget* parent)
         if (meta.value(QStringLiteral("ProgID")).toString() != QLatin1String(ProgID)) {
             reason = loader.metaData().isEmpty()
                          ? loader.errorString()
-                         : QStringLiteral("the library does not offer %1").arg(QLatin1String(ProgID));
+                         : QCoreApplication::translate("ControlLibrary", "the library does not offer %1")
+                               .arg(QLatin1String(ProgID));
             continue;
         }
         QObject* factory = loader.instance();
@@ -44,9 +46,10 @@ Loaded create(const QStringList& folders, QWidget* parent)
                                       Q_RETURN_ARG(QWidget*, component), Q_ARG(QWidget*, parent))
             && component)
             return {component, {}};
-        reason = QStringLiteral("the library could not create %1").arg(QLatin1String(ProgID));
+        reason = QCoreApplication::translate("ControlLibrary", "the library could not create %1")
+                     .arg(QLatin1String(ProgID));
     }
-    return {nullptr, QStringLiteral("%1: %2").arg(lookedFor, reason)};
+    return {nullptr, QCoreApplication::translate("ControlLibrary", "%1: %2").arg(lookedFor, reason)};
 }
 
 bool call(QWidget* component, const char* operation, const QStringList& arguments)

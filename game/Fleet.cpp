@@ -11,6 +11,20 @@
 
 using namespace MessageCodes;
 
+namespace {
+
+// The notice for a ship that lacks squares, in fleet order: whole sentences,
+// so that a language may name the ship where it likes.
+const char* const NotFullyPositionned[Board::ShipCount] = {
+    QT_TRANSLATE_NOOP("frmMain", "Carrier not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Destroyer not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Cruiser not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "Submarine not fully positionned"),
+    QT_TRANSLATE_NOOP("frmMain", "PTBoat not fully positionned"),
+};
+
+} // namespace
+
 // The first ship option that is selected, in fleet order.
 std::optional<int> frmMain::selectedShip() const
 {
@@ -30,16 +44,16 @@ void frmMain::butHomeTile_Click(short Index)
         return;
     case Placement::Occupied:
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Cannot place two ships on top of the other!"));
+        ShowNotice(tr("Cannot place two ships on top of the other!"));
         return;
     case Placement::NoShipSelected:
-        ShowNotice(QStringLiteral("Please select a ship to position"));
+        ShowNotice(tr("Please select a ship to position"));
         return;
     case Placement::ShipComplete:
-        ShowNotice(QStringLiteral("This ship is completely positionned, please select another one."));
+        ShowNotice(tr("This ship is completely positionned, please select another one."));
         return;
     case Placement::NotAdjacent:
-        ShowNotice(QStringLiteral("All parts the ship must be adjacent!"));
+        ShowNotice(tr("All parts the ship must be adjacent!"));
         return;
     case Placement::Placed:
         paintHome(Index);
@@ -53,7 +67,7 @@ void frmMain::butReady_Click()
     if (!ready.declared) {
         Toolkit::Beep();
         if (ready.incompleteShip)
-            ShowNotice(QLatin1String(Board::Ships[*ready.incompleteShip].name) + QStringLiteral(" not fully positionned"));
+            ShowNotice(tr(NotFullyPositionned[*ready.incompleteShip]));
         return;
     }
     butResetShips->setEnabled(false);
@@ -64,8 +78,8 @@ void frmMain::butReady_Click()
 
 void frmMain::butResetShips_Click()
 {
-    if (Toolkit::MsgBox(QStringLiteral("Are you sure you want to reset the positionning of your ships?"),
-                        Toolkit::vbYesNo, QStringLiteral("Reset Ships?"))
+    if (Toolkit::MsgBox(tr("Are you sure you want to reset the positionning of your ships?"),
+                        Toolkit::vbYesNo, tr("Reset Ships?"))
         != Toolkit::vbYes)
         return;
     PlaySound(QStringLiteral("positionships"), false);

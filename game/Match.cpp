@@ -53,14 +53,14 @@ void frmMain::Winsock1_DataArrival(long)
         return;
     case Received::YouLose:
         PlaySound(QStringLiteral("youlose"), false);
-        ShowNotice(QStringLiteral("You Lose!"));
-        Toolkit::MsgBox(QStringLiteral("Disconnected"));
+        ShowNotice(tr("You Lose!"));
+        Toolkit::MsgBox(tr("Disconnected"));
         PlaySound(QStringLiteral("disconnected"), true);
         ResetGame();
         return;
     case Received::Garbage:
         Toolkit::Beep();
-        AppendStatus(QStringLiteral("Received Garbage"));
+        AppendStatus(tr("Received Garbage"));
         return;
     }
 }
@@ -79,11 +79,11 @@ void frmMain::FireShot()
     switch (m_match.FireShot()) {
     case Fire::NotConnected:
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Please connect before shooting!"));
+        ShowNotice(tr("Please connect before shooting!"));
         return;
     case Fire::CannotShoot:
         Toolkit::Beep();
-        ShowNotice(QStringLiteral("Could not send data to opponent, please try again."));
+        ShowNotice(tr("Could not send data to opponent, please try again."));
         return;
     case Fire::Fired:
         break;
@@ -149,11 +149,11 @@ void frmMain::OpponentReady(Handshake handshake)
     case Handshake::BothReady:
         return;
     case Handshake::OpponentFirst:
-        AppendStatus(QStringLiteral("Opponent Ready..."));
+        AppendStatus(tr("Opponent Ready..."));
         PlaySound(QStringLiteral("oppready"), false);
         return;
     case Handshake::WaitingForOpponent:
-        AppendStatus(QStringLiteral("Waiting For Opponent..."));
+        AppendStatus(tr("Waiting For Opponent..."));
         PlaySound(QStringLiteral("waitingopp"), false);
         return;
     }
@@ -163,7 +163,7 @@ void frmMain::OpponentReady(Handshake handshake)
 void frmMain::StartGame(const Start& start)
 {
     Toolkit::Beep();
-    AppendStatus(QStringLiteral("Game Started"));
+    AppendStatus(tr("Game Started"));
     if (!start.host)
         return;
     if (start.hostFirst)
@@ -178,7 +178,7 @@ void frmMain::DeclareVictory()
         return;
     PlaySound(QStringLiteral("youwin"), false);
     Winsock1->SendData(msgYouLose);
-    ShowNotice(QStringLiteral("You Win!"));
+    ShowNotice(tr("You Win!"));
 }
 
 void frmMain::ResetGame()
@@ -189,7 +189,7 @@ void frmMain::ResetGame()
     PlaySound(QStringLiteral("newgame"), false);
     ClearFleet();
     paintEnemySea();
-    editStatus->replace(QStringLiteral("New Game..."));
+    editStatus->replace(tr("New Game..."));
     Winsock1->Close();
     releaseRouter();
 }

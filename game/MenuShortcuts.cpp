@@ -25,9 +25,11 @@ protected:
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QMenu* menu : m_window->findChildren<QMenu*>()) {
             for (const QAction* item : menu->actions()) {
-                if (!item->shortcut().isEmpty() && item->shortcut().matches(pressed) == QKeySequence::ExactMatch) {
-                    event->ignore();
-                    return true;
+                for (const QKeySequence& key : item->shortcuts()) {
+                    if (key.matches(pressed) == QKeySequence::ExactMatch) {
+                        event->ignore();
+                        return true;
+                    }
                 }
             }
         }

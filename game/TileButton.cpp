@@ -66,13 +66,13 @@ QString TileButton::shows() const
 {
     switch (m_bgr) {
     case White:
-        return QStringLiteral("not fired at");
+        return tr("not fired at");
     case Yellow:
-        return QStringLiteral("ship");
+        return tr("ship");
     case Red:
-        return QStringLiteral("hit");
+        return tr("hit");
     case Blue:
-        return text().isEmpty() ? QStringLiteral("water") : QStringLiteral("miss");
+        return text().isEmpty() ? tr("water") : tr("miss");
     default:
         return toQColor(m_bgr).name();
     }

@@ -108,9 +108,9 @@ frmAbout::frmAbout(frmMain* main)
 void frmAbout::buildWindow()
 {
     // OK comes first in the tab order.
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"), Twips::rect(4245, 2625, 1260, 345));
+    cmdOK = button(this, "cmdOK", tr("OK"), Twips::rect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
-    cmdSysInfo = button(this, "cmdSysInfo", QStringLiteral("&System Info..."),
+    cmdSysInfo = button(this, "cmdSysInfo", tr("&System Info..."),
                         Twips::rect(4260, 3075, 1245, 345));
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -140,19 +140,19 @@ void frmAbout::buildWindow()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + Toolkit::AppTitle());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(Toolkit::AppTitle()));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(Toolkit::AppMajor())
                             .arg(Toolkit::AppMinor())
                             .arg(Toolkit::AppRevision()));
     lblTitle->setText(Toolkit::AppTitle());
-    lblDescription->setText(QStringList{QString(), QString(), QStringLiteral("Programming by: "),
-                                        QStringLiteral("       Ossaria developers"),
-                                        QStringLiteral("       The Ossaria project"),
+    lblDescription->setText(QStringList{QString(), QString(), tr("Programming by: "),
+                                        tr("       Ossaria developers"),
+                                        tr("       The Ossaria project"),
                                         QStringLiteral("       ossaria.example.org")}
                                 .join(QStringLiteral("\r\n")));
     lblDisclaimer->setText(
-        QStringLiteral("\r\nModelled on the classic pencil-and-paper game of naval battles."));
+        tr("\r\nModelled on the classic pencil-and-paper game of naval battles."));
     m_main->PlaySound(QStringLiteral("thankyou"), false);
 }
 
@@ -179,7 +179,7 @@ void frmAbout::StartSysInfo()
     }
     // Started on its own, without waiting: it outlives this window and the game.
     if (sysInfoPath.isEmpty() || !QProcess::startDetached(sysInfoPath, QStringList()))
-        Toolkit::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+        Toolkit::MsgBox(tr("System Information Is Unavailable At This Time"),
                         Toolkit::vbOKOnly);
 }
 

@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "TileButton.h"
 #include "Toolkit.h"
+#include "Translations.h"
 #include "Placing.h"
 #include "SingleWindow.h"
 #include "Twips.h"
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -35,10 +37,12 @@ struct LegendRow {
 // Top to bottom; the blanks after each colon line the descriptions up.
 const LegendRow legendRows[] = {
     {3825, 0, "", TileButton::White, &frmHelpGame::Label1, "Label1",
-     "1) White:   Unknown content (enemy sea)"},
-    {4125, 3, "X", TileButton::Blue, &frmHelpGame::Label4, "Label4", "2) Blue:    Water (no hit)"},
-    {4425, 1, "X", LegendRed, &frmHelpGame::Label3, "Label3", "3) Red:     Hit Ship"},
-    {4725, 2, "", TileButton::Yellow, &frmHelpGame::Label2, "Label2", "4) Yellow:  Ship (home sea)"},
+     QT_TRANSLATE_NOOP("frmHelpGame", "1) White:   Unknown content (enemy sea)")},
+    {4125, 3, "X", TileButton::Blue, &frmHelpGame::Label4, "Label4",
+     QT_TRANSLATE_NOOP("frmHelpGame", "2) Blue:    Water (no hit)")},
+    {4425, 1, "X", LegendRed, &frmHelpGame::Label3, "Label3", QT_TRANSLATE_NOOP("frmHelpGame", "3) Red:     Hit Ship")},
+    {4725, 2, "", TileButton::Yellow, &frmHelpGame::Label2, "Label2",
+     QT_TRANSLATE_NOOP("frmHelpGame", "4) Yellow:  Ship (home sea)")},
 };
 
 QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
@@ -55,16 +59,18 @@ QPlainTextEdit* textBox(QWidget* parent, const char* name, const QString& text, 
 // from its label without the number and the blanks that line it up.
 QString sampleName(const LegendRow& row)
 {
-    const QString text = QString::fromLatin1(row.text).section(QLatin1Char(')'), 1, -1).simplified();
-    const QString colour = text.section(QLatin1Char(':'), 0, 0);
+    const QString text = frmHelpGame::tr(row.text).section(QLatin1Char(')'), 1, -1).simplified();
+    const QString colour = text.section(QLatin1Char(':'), 0, 0).trimmed();
     const QString meaning = text.section(QLatin1Char(':'), 1, -1).trimmed();
-    const QString mark = *row.mark ? QStringLiteral(" with %1").arg(QLatin1String(row.mark)) : QString();
+    const QString mark = *row.mark ? frmHelpGame::tr(" with %1").arg(QLatin1String(row.mark)) : QString();
     return QStringLiteral("%1%2: %3").arg(colour, mark, meaning);
 }
 
-QString helpText(const QString& resource)
+// In the game's language: help/<language>/ holds each translation's.
+QString helpText(const QString& name)
 {
-    QFile file(resource);
+    const QString language = Translations::current();
+    QFile file(QStringLiteral(":/help/") + (language.isEmpty() ? QString() : language + u'/') + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).replace(u'\n', QStringLiteral("\r\n"));
@@ -72,16 +78,17 @@ QString helpText(const QString& resource)
 
 } // namespace
 
-// The texts live in the resource files help/game.txt and help/colors.txt,
-// one line per line; the boxes have every line ended by CR LF.
+// The texts live in the resource files help/game.txt and help/colors.txt, and
+// in help/<language>/ for each translation, one line per line; the boxes
+// have every line ended by CR LF.
 QString frmHelpGame::gameText()
 {
-    return helpText(QStringLiteral(":/help/game.txt"));
+    return helpText(QStringLiteral("game.txt"));
 }
 
 QString frmHelpGame::colorsText()
 {
-    return helpText(QStringLiteral(":/help/colors.txt"));
+    return helpText(QStringLiteral("colors.txt"));
 }
 
 frmHelpGame* frmHelpGame::showInstance(QWidget* owner)
@@ -100,7 +107,7 @@ frmHelpGame::frmHelpGame(QWidget* owner)
     Accessibility::install();
     setObjectName(QStringLiteral("frmHelpGame"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Game Help"));
+    setWindowTitle(tr("Game Help"));
     setWindowIcon(Pictures::windowIcon());
     setFixedSize(Twips::size(8085, 5100));
     setFont(designFont());
@@ -109,6 +116,7 @@ frmHelpGame::frmHelpGame(QWidget* owner)
     buildTexts();
     buildLegend();
     buildButtons();
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 void frmHelpGame::buildTexts()
@@ -134,15 +142,15 @@ void frmHelpGame::buildLegend()
         label->setObjectName(QLatin1String(row.labelName));
         label->setGeometry(Twips::rect(525, row.top, 3840, 240));
         label->setTextFormat(Qt::PlainText);
-        label->setText(QLatin1String(row.text));
+        label->setText(tr(row.text));
         this->*row.label = label;
     }
 }
 
 void frmHelpGame::buildButtons()
 {
-    butPrint = button(this, "butPrint", QStringLiteral("&Print"), Twips::rect(5700, 4050, 1290, 390));
-    butDone = button(this, "butDone", QStringLiteral("&Done"), Twips::rect(5700, 4500, 1290, 390));
+    butPrint = button(this, "butPrint", tr("&Print"), Twips::rect(5700, 4050, 1290, 390));
+    butDone = button(this, "butDone", tr("&Done"), Twips::rect(5700, 4500, 1290, 390));
     connect(butPrint, &QPushButton::clicked, this, &frmHelpGame::butPrint_Click);
     connect(butDone, &QPushButton::clicked, this, &frmHelpGame::butDone_Click);
 }

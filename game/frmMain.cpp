@@ -104,8 +104,8 @@ void frmMain::loadControlLibrary(const QStringList& folders)
     // Said once, when the window is on screen and the start-up has run.
     const QString failure = loaded.failure;
     QMetaObject::invokeMethod(this, [failure] {
-        Toolkit::MsgBox(QStringLiteral("The control library could not be loaded (%1).\r\n"
-                                       "Notices will be shown in the status box instead.")
+        Toolkit::MsgBox(tr("The control library could not be loaded (%1).\r\n"
+                           "Notices will be shown in the status box instead.")
                             .arg(failure));
     }, Qt::QueuedConnection);
 }
@@ -120,13 +120,13 @@ void frmMain::Form_Load()
 // The close box, the system menu and Game > Exit all arrive here.
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    if (Toolkit::MsgBox(QStringLiteral("Disconnect and Exit Program?"), Toolkit::vbOKCancel,
+    if (Toolkit::MsgBox(tr("Disconnect and Exit Program?"), Toolkit::vbOKCancel,
                         QStringLiteral("Ossaria"))
         != Toolkit::vbOK) {
         event->ignore();
         return;
     }
-    AppendStatus(QStringLiteral("Closing connection..."));
+    AppendStatus(tr("Closing connection..."));
     Winsock1->Close();
     event->accept();
     emit closed();

@@ -82,8 +82,8 @@ void frmMain::buildWindow()
 
 void frmMain::buildSeas(QWidget* client)
 {
-    frameEnemy = frame(client, QPalette::Button, "frameEnemy", QStringLiteral("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
-    frameHome = frame(client, QPalette::Button, "frameHome", QStringLiteral("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
+    frameEnemy = frame(client, QPalette::Button, "frameEnemy", tr("Enemy Sea"), Twips::rect(150, 150, 3540, 3540));
+    frameHome = frame(client, QPalette::Button, "frameHome", tr("Home Sea"), Twips::rect(3825, 150, 3540, 3540));
 
     for (int index = 0; index < 20; ++index) {
         QGroupBox* sea = index < 10 ? frameEnemy : frameHome;
@@ -125,43 +125,43 @@ void frmMain::buildPanels(QWidget* client)
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignCenter);
     }
-    butResetShips = button(client, "butResetShips", QStringLiteral("Reset Ships"), Twips::rect(3825, 3750, 1590, 240));
-    butReady = button(client, "butReady", QStringLiteral("Ready to Play"), Twips::rect(3825, 4050, 1590, 240));
+    butResetShips = button(client, "butResetShips", tr("Reset Ships"), Twips::rect(3825, 3750, 1590, 240));
+    butReady = button(client, "butReady", tr("Ready to Play"), Twips::rect(3825, 4050, 1590, 240));
 
     picShip = place<PictureBox>(client, "picShip", Twips::rect(2475, 4200, 1185, 960));
     picShip->setPixmap(Pictures::ship());
     picShip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picShip->setCursor(Qt::PointingHandCursor);
 
-    frameShips = frame(client, QPalette::Window, "frameShips", QStringLiteral("Ships"), Twips::rect(5625, 3825, 1740, 1515));
-    rdoShipCarrier = option(frameShips, "rdoShipCarrier", QStringLiteral("Carrier (5)"), Twips::rect(150, 300, 1290, 240));
-    rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", QStringLiteral("Destroyer (4)"), Twips::rect(150, 525, 1290, 240));
-    rdoShipCruiser = option(frameShips, "rdoShipCruiser", QStringLiteral("Cruiser(3)"), Twips::rect(150, 750, 1290, 240));
-    rdoShipSubmarine = option(frameShips, "rdoShipSubmarine", QStringLiteral("Submarine (3)"), Twips::rect(150, 975, 1290, 240));
-    rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", QStringLiteral("PTBoat (2)"), Twips::rect(150, 1200, 1290, 240));
+    frameShips = frame(client, QPalette::Window, "frameShips", tr("Ships"), Twips::rect(5625, 3825, 1740, 1515));
+    rdoShipCarrier = option(frameShips, "rdoShipCarrier", tr("Carrier (5)"), Twips::rect(150, 300, 1290, 240));
+    rdoShipDestroyer = option(frameShips, "rdoShipDestroyer", tr("Destroyer (4)"), Twips::rect(150, 525, 1290, 240));
+    rdoShipCruiser = option(frameShips, "rdoShipCruiser", tr("Cruiser(3)"), Twips::rect(150, 750, 1290, 240));
+    rdoShipSubmarine = option(frameShips, "rdoShipSubmarine", tr("Submarine (3)"), Twips::rect(150, 975, 1290, 240));
+    rdoShipPTBoat = option(frameShips, "rdoShipPTBoat", tr("PTBoat (2)"), Twips::rect(150, 1200, 1290, 240));
     rdoShipCarrier->setChecked(true);
 
-    frameTurn = frame(client, QPalette::Window, "frameTurn", QStringLiteral("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
-    rdoHome = option(frameTurn, "rdoHome", QStringLiteral("Your Turn"), Twips::rect(150, 300, 1065, 240));
-    rdoEnemy = option(frameTurn, "rdoEnemy", QStringLiteral("Enemy's Turn"), Twips::rect(150, 600, 1365, 240));
+    frameTurn = frame(client, QPalette::Window, "frameTurn", tr("Turn to Play"), Twips::rect(3825, 4350, 1590, 990));
+    rdoHome = option(frameTurn, "rdoHome", tr("Your Turn"), Twips::rect(150, 300, 1065, 240));
+    rdoEnemy = option(frameTurn, "rdoEnemy", tr("Enemy's Turn"), Twips::rect(150, 600, 1365, 240));
     rdoEnemy->setChecked(true);
 
-    frameConnection = frame(client, QPalette::Window, "frameConnection", QStringLiteral("Connection"), Twips::rect(150, 3825, 2190, 1665));
+    frameConnection = frame(client, QPalette::Window, "frameConnection", tr("Connection"), Twips::rect(150, 3825, 2190, 1665));
     lblIP = place<QLabel>(frameConnection, "lblIP", Twips::rect(225, 300, 240, 240));
-    lblIP->setText(QStringLiteral("IP:"));
+    lblIP->setText(tr("IP:"));
     editIP = textBox(frameConnection, "editIP", QStringLiteral("192.168.0.1"), Twips::rect(525, 300, 1440, 255));
     lblIP->setBuddy(editIP);
-    butConnect = button(frameConnection, "butConnect", QStringLiteral("Connect"), Twips::rect(150, 675, 1890, 240));
-    butReceive = button(frameConnection, "butReceive", QStringLiteral("Receive"), Twips::rect(150, 975, 1890, 240));
-    butDisconnect = button(frameConnection, "butDisconnect", QStringLiteral("Disconnect"), Twips::rect(150, 1275, 1890, 240));
+    butConnect = button(frameConnection, "butConnect", tr("Connect"), Twips::rect(150, 675, 1890, 240));
+    butReceive = button(frameConnection, "butReceive", tr("Receive"), Twips::rect(150, 975, 1890, 240));
+    butDisconnect = button(frameConnection, "butDisconnect", tr("Disconnect"), Twips::rect(150, 1275, 1890, 240));
 
     editStatus = place<StatusLog>(client, "editStatus", Twips::rect(150, 5550, 7215, 1215));
 
     // What the controls without a caption of their own are called.
-    editLastShot->setAccessibleName(QStringLiteral("Last shot"));
-    editLastIncShot->setAccessibleName(QStringLiteral("Last incoming shot"));
-    picShip->setAccessibleName(QStringLiteral("About Ossaria"));
-    editStatus->setAccessibleName(QStringLiteral("Status"));
+    editLastShot->setAccessibleName(tr("Last shot"));
+    editLastIncShot->setAccessibleName(tr("Last incoming shot"));
+    picShip->setAccessibleName(tr("About Ossaria"));
+    editStatus->setAccessibleName(tr("Status"));
 
     // The tiles were made first; they must stay above the frames they cover.
     for (int index = 0; index < 100; ++index) {
@@ -178,10 +178,11 @@ void frmMain::buildPanels(QWidget* client)
 
 void frmMain::buildMenus()
 {
-    auto addItem = [](QMenu* menu, const char* name, const QString& caption, const char* key) {
+    // The first key is the one the menu shows.
+    auto addItem = [](QMenu* menu, const char* name, const QString& caption, const char* keys) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
-        item->setShortcut(QKeySequence(QLatin1String(key)));
+        item->setShortcuts(QKeySequence::listFromString(QLatin1String(keys)));
         return item;
     };
     auto addMenu = [this](const char* name, const QString& caption) {
@@ -193,25 +194,25 @@ void frmMain::buildMenus()
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    mnuFile = addMenu("mnuFile", QStringLiteral("&Game"));
-    mnuFileNew = addItem(mnuFile, "mnuFileNew", QStringLiteral("&New"), "Ctrl+N");
+    mnuFile = addMenu("mnuFile", tr("&Game"));
+    mnuFileNew = addItem(mnuFile, "mnuFileNew", tr("&New"), "Ctrl+N");
     addSeparator(mnuFile, "mnuSeparator1");
-    mnuFileExit = addItem(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), "Ctrl+X");
+    mnuFileExit = addItem(mnuFile, "mnuFileExit", tr("E&xit"), "Ctrl+X; Ctrl+Q");
 
-    mnuOptions = addMenu("mnuOptions", QStringLiteral("&Options"));
-    mnuOptionsSound = addItem(mnuOptions, "mnuOptionsSound", QStringLiteral("&Sound"), "Ctrl+S");
+    mnuOptions = addMenu("mnuOptions", tr("&Options"));
+    mnuOptionsSound = addItem(mnuOptions, "mnuOptionsSound", tr("&Sound"), "Ctrl+S");
     mnuOptionsSound->setCheckable(true);
     mnuOptionsSound->setChecked(true);
     mnuOptionsRouter = addItem(mnuOptions, "mnuOptionsRouter", tr("Open Ports on the &Router"), "");
     mnuOptionsRouter->setCheckable(true);
     mnuOptionsRouter->setChecked(bUseRouter);
 
-    mnuChat = addMenu("mnuChat", QStringLiteral("&Chat"));
-    mnuChatOpen = addItem(mnuChat, "mnuChatOpen", QStringLiteral("&Open"), "Ctrl+O");
-    mnuChatClose = addItem(mnuChat, "mnuChatClose", QStringLiteral("&Close"), "Ctrl+C");
+    mnuChat = addMenu("mnuChat", tr("&Chat"));
+    mnuChatOpen = addItem(mnuChat, "mnuChatOpen", tr("&Open"), "Ctrl+O");
+    mnuChatClose = addItem(mnuChat, "mnuChatClose", tr("&Close"), "Ctrl+C");
 
-    mnuHelp = addMenu("mnuHelp", QStringLiteral("&Help"));
-    mnuHelpGame = addItem(mnuHelp, "mnuHelpGame", QStringLiteral("&Game Reference"), "Ctrl+G");
+    mnuHelp = addMenu("mnuHelp", tr("&Help"));
+    mnuHelpGame = addItem(mnuHelp, "mnuHelpGame", tr("&Game Reference"), "Ctrl+G; F1");
     addSeparator(mnuHelp, "mnuSeparator2");
-    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", QStringLiteral("&About Ossaria"), "Ctrl+A");
+    mnuHelpAbout = addItem(mnuHelp, "mnuHelpAbout", tr("&About Ossaria"), "Ctrl+A");
 }

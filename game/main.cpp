@@ -1,5 +1,6 @@
 #include "FontConfigPreload.h"
 #include "GameStyle.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -53,6 +54,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new GameStyle);
     endWithTheSession(app);
+    // The desktop's language, before any window is made.
+    const Translations translations;
 
     fonts.finish();
     frmMain window;

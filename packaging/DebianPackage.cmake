@@ -21,10 +21,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # The libraries the programs link come from dpkg-shlibdeps. What is loaded
 # only at run time the game does without: without the sound library and its
 # backend for the desktop's sound server it is silent, without the sound
-# theme its beep is silent where the display has no bell (Wayland), and
-# without the narrow face its windows were laid out for it falls back on
-# another.
+# theme its beep is silent where the display has no bell (Wayland), without
+# the narrow face its windows were laid out for it falls back on another, and
+# without Qt's translations the standard buttons of its message boxes stay
+# English in a translated game.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, fonts-dejavu-extra")
+  "libcanberra0, libcanberra-pulse, sound-theme-freedesktop, fonts-dejavu-extra, qt6-translations-l10n")
 include(CPack)

@@ -6,6 +6,7 @@
 #include "WinsockListener.h"
 #include "WinsockStream.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QTcpSocket>
@@ -19,18 +20,20 @@ const SocketResult Ok{};
 
 SocketResult invalidOperation()
 {
-    return {Winsock::sckInvalidOp, QStringLiteral("Invalid operation at current state")};
+    return {Winsock::sckInvalidOp,
+            QCoreApplication::translate("Winsock", "Invalid operation at current state")};
 }
 
 SocketResult wrongState()
 {
     return {Winsock::sckBadState,
-            QStringLiteral("Wrong protocol or connection state for the requested transaction or request")};
+            QCoreApplication::translate(
+                "Winsock", "Wrong protocol or connection state for the requested transaction or request")};
 }
 
 SocketResult invalidPort()
 {
-    return {Winsock::sckInvalidPropertyValue, QStringLiteral("Invalid port number")};
+    return {Winsock::sckInvalidPropertyValue, QCoreApplication::translate("Winsock", "Invalid port number")};
 }
 
 bool validPort(long port)
@@ -61,32 +64,32 @@ SocketResult Winsock::describe(int qtSocketError, const QString& qtText)
 {
     switch (static_cast<QAbstractSocket::SocketError>(qtSocketError)) {
     case QAbstractSocket::ConnectionRefusedError:
-        return {sckConnectionRefused, QStringLiteral("Connection is forcefully rejected")};
+        return {sckConnectionRefused, tr("Connection is forcefully rejected")};
     case QAbstractSocket::RemoteHostClosedError:
-        return {sckConnectionReset, QStringLiteral("The connection is reset by remote side")};
+        return {sckConnectionReset, tr("The connection is reset by remote side")};
     case QAbstractSocket::HostNotFoundError:
-        return {sckHostNotFound, QStringLiteral("Authoritative answer: Host not found")};
+        return {sckHostNotFound, tr("Authoritative answer: Host not found")};
     case QAbstractSocket::SocketAccessError:
-        return {sckPermissionDenied, QStringLiteral("Permission denied")};
+        return {sckPermissionDenied, tr("Permission denied")};
     case QAbstractSocket::SocketResourceError:
-        return {sckNoBufferSpace, QStringLiteral("No buffer space is available")};
+        return {sckNoBufferSpace, tr("No buffer space is available")};
     case QAbstractSocket::SocketTimeoutError:
-        return {sckTimedout, QStringLiteral("Connection is timed out")};
+        return {sckTimedout, tr("Connection is timed out")};
     case QAbstractSocket::DatagramTooLargeError:
-        return {sckMsgTooBig, QStringLiteral("The datagram is too large to fit into the buffer and is truncated")};
+        return {sckMsgTooBig, tr("The datagram is too large to fit into the buffer and is truncated")};
     case QAbstractSocket::NetworkError:
-        return {sckNetworkUnreachable, QStringLiteral("Network is unreachable")};
+        return {sckNetworkUnreachable, tr("Network is unreachable")};
     case QAbstractSocket::AddressInUseError:
-        return {sckAddressInUse, QStringLiteral("Address in use")};
+        return {sckAddressInUse, tr("Address in use")};
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return {sckAddressNotAvailable, QStringLiteral("Address not available from the local machine")};
+        return {sckAddressNotAvailable, tr("Address not available from the local machine")};
     case QAbstractSocket::UnsupportedSocketOperationError:
-        return {sckUnsupported, QStringLiteral("Unsupported operation")};
+        return {sckUnsupported, tr("Unsupported operation")};
     case QAbstractSocket::UnfinishedSocketOperationError:
-        return {sckInProgress, QStringLiteral("Operation is now in progress")};
+        return {sckInProgress, tr("Operation is now in progress")};
     default:
         return {sckNetworkSubsystemFailed,
-                qtText.isEmpty() ? QStringLiteral("Network subsystem is failed") : qtText};
+                qtText.isEmpty() ? tr("Network subsystem is failed") : qtText};
     }
 }
 
@@ -161,7 +164,7 @@ SocketResult Winsock::Accept(long requestID)
         return invalidOperation();
     QTcpSocket* socket = m_listener->take(requestID);
     if (!socket)
-        return {sckInvalidArg, QStringLiteral("The request is no longer pending")};
+        return {sckInvalidArg, tr("The request is no longer pending")};
     ++m_generation;
     m_state = sckConnected;
     m_stream->adopt(socket, WinsockListener::peerOf(socket));

@@ -4,7 +4,8 @@
 # data under share and the desktop files' validity. Then starts the installed
 # game from an empty folder on a display of its own and checks that its
 # window shows, that it loaded its libraries from the install and that it read
-# its sounds from the install's data folder; then stops it.
+# its sounds and, in German, its translation from the install's data folder;
+# then stops it.
 # Usage: run-installed.sh ROOT PREFIX
 # ROOT is where the install was staged (DESTDIR), empty for the system itself.
 set -eu
@@ -95,7 +96,7 @@ export QT_QPA_PLATFORM=xcb
 # play them.
 mkdir -m 700 "$work/elsewhere" "$work/runtime"
 cd "$work/elsewhere"
-XDG_RUNTIME_DIR="$work/runtime" strace -f -qq -e trace=openat -o "$work/trace" \
+LANGUAGE=de XDG_RUNTIME_DIR="$work/runtime" strace -f -qq -e trace=openat -o "$work/trace" \
     "$top/games/kelvask" >"$work/game.log" 2>&1 &
 tracer=$!
 
@@ -119,4 +120,9 @@ opened_sound() {
 waitfor 100 opened_sound || fail "newgame.wav not opened: $(grep 'sounds/' "$work/trace" || true)"
 [ "$(realpath "$(dirname "$(head -n 1 "$work/sound")")")" = "$(realpath "$sounds")" ] \
     || fail "newgame.wav opened from $(head -n 1 "$work/sound"), not from $sounds"
-echo "the installed game showed its window, with its libraries and its sounds"
+# German: the game's translation from the data folder, Qt's from Qt's.
+translation=$(sed -n 's/.*openat([^"]*"\([^"]*kelvask_de\.qm\)".* = [0-9][0-9]*$/\1/p' "$work/trace" | head -n 1)
+[ -n "$translation" ] && [ "$(realpath "$(dirname "$translation")")" = "$(realpath "$share/kelvask/translations")" ] \
+    || fail "kelvask_de.qm not opened from $share/kelvask/translations: $(grep '\.qm' "$work/trace" || true)"
+grep -q 'openat(.*qtbase_de\.qm".* = [0-9]' "$work/trace" || fail "Qt's German translation not opened"
+echo "the installed game showed its window, with its libraries, its sounds and its translation"

@@ -61,12 +61,10 @@ private slots:
         game->mnuHelpGame->trigger();
         frmHelpGame* help = frmHelpGame::instance();
         QVERIFY(help && help->isVisible());
-        // Every line ended by CR LF, shown one line per line.
+        // Every line ended by CR LF (tst_translations counts them, in every
+        // language), shown one line per line.
         const QString gameText = frmHelpGame::gameText();
         const QString colorsText = frmHelpGame::colorsText();
-        QVERIFY(gameText.startsWith("Playing The Game\r\n") && colorsText.startsWith("Colors and Marks\r\n"));
-        QCOMPARE(gameText.count("\r\n"), 11);
-        QCOMPARE(colorsText.count("\r\n"), 2);
         QCOMPARE(help->editHelpText->toPlainText(), QString(gameText).replace("\r\n", "\n"));
         QCOMPARE(help->editColors->toPlainText(), QString(colorsText).replace("\r\n", "\n"));
         QCOMPARE(help->editHelpText->accessibleName(), QString("Playing The Game"));
@@ -97,8 +95,9 @@ private slots:
     }
 
     // The menu and the ship picture show one window with its texts and greet
-    // once per load, not on a mere activation, and not with sound off; OK,
-    // Enter and Escape close it, and the next showing builds it afresh.
+    // once per load, not on a mere activation, and not with sound off; OK
+    // and Enter close it (Escape too, with the menus' keys), and the next
+    // showing builds it afresh.
     void oneWindowWithItsTextsFromMenuAndShipPicture()
     {
         frmMain& game = **m_game;
@@ -132,8 +131,6 @@ private slots:
         about = frmAbout::instance();
         QVERIFY(about);
         QCOMPARE(m_game->journal.size(), 2);
-        QTest::keyClick(about, Qt::Key_Escape);
-        QTRY_VERIFY(about.isNull());
     }
 
     // The first tool found on PATH is started and not waited for: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the game takes to answer a peer's shot, from the peer's send to
 // the answer's arrival, against two echo servers measured in the same run: a
 // blocking C server (the floor) and a minimal Qt server (what answering from

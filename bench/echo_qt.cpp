@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A minimal Qt echo server: what any Qt program pays to answer a peer from
 // its event loop. It sends back every byte it reads, Nagle off, written the
 // way a Qt program ordinarily writes (the socket's buffer, sent by the loop).

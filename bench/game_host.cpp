@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window in a process of its own, shown, hosting as a player
 // who pressed Receive: what the peer benchmarks play against. Sound stays on
 // only with --sound, as a player who never opened the Options menu has it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baselines of the start-up benchmark: the least a Qt Widgets program
 // does to show a window of the game's size, and, with --caption, the same
 // window showing one line of text, which makes the toolkit read the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the game takes a flood of values that name no square, each of
 // which it answers with a beep and a "Received Garbage" line, and what that
 // costs it in memory. The game runs in a process of its own (game_host), its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's window, shown, clicked on Receive again and again: how long from
 // the click until the window's next repaint, and until the status log shows
 // the router's outside address. Each run ends with Game > New, which ends

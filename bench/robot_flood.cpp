@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a peer can make a hosting robot hold: a raw TCP peer on loopback
 // floods `kelvask-robot --host` in three ways, and the robot's peak and
 // settled resident memory are read from /proc after each flood. Every case

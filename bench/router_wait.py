@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What asking the router costs the player: receive_repaint on the home
 machine of the system tests' small Internet (tests/system/router_bed.py),
 under a private Xvfb, in three settings run in turn: the router's option

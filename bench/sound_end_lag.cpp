@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints how long after its start a played sound is reported as ended, for
 // the game's wave player and for Qt's QSoundEffect, on whatever sound server
 // the environment names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the game takes from its start to its window on the screen, and
 // how much memory and how many shared libraries it holds then, against a
 // minimal Qt Widgets window (minimal_window) built by the same build, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One side's match: the connection's flags, placing and declaring the
 // fleet, firing, the ready handshake, the start and the return to a new game.
 

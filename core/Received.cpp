@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dispatch of a value received on the game connection, and what a shot
 // and an answer do to the seas.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the chat window any datagrams a peer may send. The control library
 // is loaded as the game loads it, its chat window opened on a free port of
 // this machine, and a raw datagram socket plays the peer. Checked on every

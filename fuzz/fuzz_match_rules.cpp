@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the rules of one side of a match, without a window or a socket, what
 // a peer may send, cut anywhere, mixed with the local player's clicks, in
 // every phase of a match: joined as host or guest, placing, ready, playing,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the game connection what a peer may send: any bytes, cut at any
 // point, values out of turn or naming no square, floods, a backlog behind a
 // modal box, a close after it all. A real main window, joined to the peer

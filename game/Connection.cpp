@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hosting, joining, accepting, closing and losing the game connection, and
 // the Chat menu.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing the fleet square by square, declaring it ready, and clearing it.
 
 #include "frmMain.h"

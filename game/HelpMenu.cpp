@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu and the ship picture: the game reference and the About window.
 
 #include "frmMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The match: dispatch of the game connection's values, shots and their
 // answers, the turn, the start, victory, defeat and the return to a new game.
 // The rules decide what each event does to the game (core/Match.h); here the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the way from the Internet: while this side hosts, the local router
 // is asked to forward the game port and the chat port to this machine; while
 // it joins, the chat port, so that the host's chat reaches it. The host says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects and their switch.
 
 #include "frmMain.h"

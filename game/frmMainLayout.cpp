@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as designed: every control at its place, with its caption.
 // Positions are in twips, relative to the client area or to the enclosing
 // frame.

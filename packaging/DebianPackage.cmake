@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in a build tree makes the game's Debian package.
 # packaging/make-deb.sh configures such a tree as Debian builds its own
 # packages (installed under /usr, with its hardening flags) and runs it.

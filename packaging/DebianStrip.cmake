@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack on the files it has installed for the package, before it packs
 # them: strips every binary as Debian's own packaging does, the compilers'
 # notes in .comment included, which a plain strip leaves.

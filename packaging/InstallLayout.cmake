@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Where an install puts things, every folder relative to the prefix so that
 # DESTDIR and --prefix hold. The programs and their private libraries share
 # one folder under the library directory; the games folder holds a relative

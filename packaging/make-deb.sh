@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package as Debian builds its own: installed under /usr,
 # compiled and linked with the hardening flags of dpkg-buildflags, without the
 # tests. Leaves ossaria_<version>_<architecture>.deb in the build folder.

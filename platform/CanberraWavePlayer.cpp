@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave player of the game: plays through the desktop's sound server.
 
 #include "WavePlayer.h"

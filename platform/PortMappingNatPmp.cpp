@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NAT-PMP: one datagram to the default gateway per question, repeated with
 // growing pauses until it answers.
 

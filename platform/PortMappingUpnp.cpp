@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UPnP Internet Gateway Device: found by SSDP multicast, then spoken to by
 // SOAP over HTTP at the address it gave.
 

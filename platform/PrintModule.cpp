@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print support, a module of its own that the platform library loads on
 // the first print: starting the game does not load the print system.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's side of the network: listening or joining, one connection at
 // a time, what it reads and writes, and how a connection ends.
 

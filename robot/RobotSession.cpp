@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's play: what each value from the peer means to it, its fleet and
 // shots, and the summary of the matches played. The network side is in
 // RobotConnection.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kelvask-robot: a computer opponent for the game, on the game's own
 // connection. See --help.
 

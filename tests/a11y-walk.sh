@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the accessibility walk against the real program on a private display
 # with a window manager, a private session bus, the accessibility bus and a
 # screen reader whose speech is written to a file instead of being played.

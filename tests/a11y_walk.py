@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Places a fleet and plays a few shots of a match the way a player without a
 mouse does, reading the board the way a screen reader does: through the
 accessibility bus, with the keyboard and the squares' press action. It reads

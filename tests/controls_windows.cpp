@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control library's two windows as the game reaches them: the component
 // of the plugin loaded from the program folder, called by name.
 

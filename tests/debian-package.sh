@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package as ./dev package does, in a folder of the build
 # tree, and checks it as a distribution would: lintian, the hardening of every
 # binary, the dependencies. Then installs it with apt-get, checks the

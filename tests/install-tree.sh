@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build tree into a staging folder (DESTDIR) under a prefix other
 # than the configured one, checks the installed tree and runs the installed
 # game from elsewhere (run-installed.sh), then removes every file that the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, and afterwards removes, a PDF print queue for the printing tests.
 #   print-queue.sh setup|cleanup STATE_DIR QUEUE
 # setup starts the print scheduler when none is running, adds QUEUE as a

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks an installed tree: the links in the games folder that lead to the
 # programs beside their libraries, the menu entry that starts them there, the
 # data under share and the desktop files' validity. Then starts the installed

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private sound server for the sound tests: a session bus, PipeWire with its
 # session manager and PulseAudio front end, and a null sink that plays into
 # nothing. Everything lives in DIR, which becomes the tests' XDG_RUNTIME_DIR.

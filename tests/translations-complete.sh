@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails unless every language's file translates every text of the code, each
 # one finished, and holds nothing the code no longer has. Qt's lupdate brings
 # a copy of each file up to date with the code and counts what was new and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hosting, joining, disconnecting, Game > New and the Chat menu, clicked as
 // a player does, over loopback.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game meets the control library only at run time: found beside the
 // program, created by name, called by name; missing or broken, it is named
 // once and the game goes on with its notices in the status log.

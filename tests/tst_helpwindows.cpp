@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's windows beside a running game: the game reference with its
 // texts and colour legend; the About window, how it is reached, its greeting,
 // its texts, and the System Info button with and without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens, its seas on screen, from the keyboard, to
 // assistive technology and under a light and a dark theme, the exit question,
 // menu keys, and the status log.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Placing and whole matches through the window: two windows joined over
 // loopback, or one window and a raw peer that writes chosen bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the game reference: on a real PDF print queue that the test run
 // sets up, and with no print system to reach.
 

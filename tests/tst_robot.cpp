@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's session against raw peers that misbehave, and the program's
 // refusals of what it cannot use. Whole matches against the game's window are
 // the system tests' (robot_match.py).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of a match on the core alone: one side's state, one input, one
 // expected result per row.
 

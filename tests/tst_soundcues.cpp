@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which sound each event of a match asks for, whether it waits for it, and
 // which file it is.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's wave player against a real sound server (a null sink started for
 // the test run, whose folder is XDG_RUNTIME_DIR).
 

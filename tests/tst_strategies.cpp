@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The robot's ways of choosing a shot, played offline against random fleets.
 
 #include "Fleet.h"

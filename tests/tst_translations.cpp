@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game in English and in every language it speaks: each window's
 // captions, labels, buttons, options and menu bar fit the controls that show
 // them, by the font metrics of the face each window is laid out in (the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a sound's length from its header.
 
 #include "WaveFile.h"

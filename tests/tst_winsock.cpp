@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The socket component over loopback: the two-byte encoding of stream values
 // and their delivery through the event gate, send completions that never run
 // inside the call, and the bounds that keep a hostile peer from taking

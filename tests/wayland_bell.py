@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The beep on a display without a bell: the real game on a headless Wayland
 compositor, with a private sound server whose one sink plays into nothing. The
 game is made to host by pressing Receive through the accessibility bus; a raw

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the game's menu icons: the hand-drawn SVG rendered to PNG at every
 # size the hicolor theme offers for applications, beside it in packaging/icons.
 # Needs: rsvg-convert (librsvg2-bin).  Rerunning gives the same files.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the game's fourteen sound cues in sounds/: a short tone figure from
 # sox followed by a spoken word from espeak-ng, so that a player who is not
 # looking at the board still hears what happened.

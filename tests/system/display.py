@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A private X display for a system test: screenshots, and the mouse, the
 keyboard and the clipboard through xdotool and xclip."""
 

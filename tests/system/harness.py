@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What every system test stands on: running a test as a program, the
 processes it starts (stopped when the test ends, however it ends, and by the
 kernel if the test itself is killed), two hosts in network namespaces held

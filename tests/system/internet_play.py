@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game across a small Internet (router_bed.py): a player at home behind
 a home router, a friend outside. Played by mouse, as two_players.py plays.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A player's hands and eyes on the game's windows: clicks at the documented
 places, the seas and the turn read from screenshots, text read through a
 text box's own context menu and the clipboard."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole match of the game against kelvask-robot on another host, played
 by mouse to its end. Usage: robot_match.py won | lost
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small Internet in network namespaces: a home machine behind a home
 router, and a friend's machine outside.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Two copies of the game, one per host, played by mouse: the host receives,
 the guest connects, both place their fleets, each fires a hit and a miss,
 and the two players chat both ways."""

@@ -5,13 +5,12 @@
 // window's layout is fixed, so a longer word is cut off); and the game starts
 // in the desktop's language, Qt's own buttons too.
 
+#include "ControlHarness.h"
 #include "ControlLibrary.h"
-#include "RecordingWavePlayer.h"
-#include "TileButton.h"
+#include "GameWindow.h"
 #include "Translations.h"
 #include "frmAbout.h"
 #include "frmHelpGame.h"
-#include "frmMain.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -72,15 +71,6 @@ QStringList overflows(QWidget* window, Margins& margins)
     return found;
 }
 
-QWidget* shownWindow(const char* name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String(name) && window->isVisible())
-            return window;
-    }
-    return nullptr;
-}
-
 // Each system message box, as it opens: its buttons' texts and what does not
 // fit; then it is closed as Cancel or No would close it.
 struct SystemBoxes : QTimer {
@@ -104,13 +94,6 @@ struct SystemBoxes : QTimer {
         start(5);
     }
 };
-
-std::unique_ptr<frmMain> openGame()
-{
-    auto game = std::make_unique<frmMain>(std::make_unique<RecordingWavePlayer>(), frmMain::defaultControlFolders());
-    game->show();
-    return game;
-}
 
 } // namespace
 
@@ -148,13 +131,13 @@ private slots:
               "Please connect before shooting!", "Could not send data to opponent, please try again."}) {
             QVERIFY2(language == "en" || frmMain::tr(notice) != QLatin1String(notice), notice);
             game->ShowNotice(frmMain::tr(notice));
-            overflowing << overflows(shownWindow("frmMsgBox"), margins);
+            overflowing << overflows(ControlHarness::shownWindows("frmMsgBox").value(0), margins);
         }
         // The chat window with its error box for a port that is no number;
         // the exit and reset questions; Chat > Open while not connected.
         QVERIFY(ControlLibrary::call(game->QvControls1, "OpenChat", {"127.0.0.1", "none"}));
         QTRY_COMPARE(boxes.buttons.size(), 1);
-        overflowing << overflows(shownWindow("frmChat"), margins);
+        overflowing << overflows(ControlHarness::shownWindows("frmChat").value(0), margins);
         game->close();
         QTest::mouseClick(game->butResetShips, Qt::LeftButton);
         game->mnuChatOpen->trigger();

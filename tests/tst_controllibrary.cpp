@@ -3,6 +3,7 @@
 // program, created by name, called by name; missing or broken, it is named
 // once and the game goes on with its notices in the status log.
 
+#include "ControlHarness.h"
 #include "GameWindow.h"
 #include "Ports.h"
 
@@ -12,13 +13,6 @@
 class ControlLibraryTest : public QObject {
     Q_OBJECT
     ScriptedToolkit toolkit;
-
-    std::unique_ptr<frmMain> openGame(const QStringList& folders)
-    {
-        auto game = std::make_unique<frmMain>(std::make_unique<RecordingWavePlayer>(), folders);
-        QCoreApplication::processEvents();
-        return game;
-    }
 
 private slots:
     void init() { toolkit.prompts.clear(); }
@@ -69,16 +63,11 @@ private slots:
         QCOMPARE(game->QvControls1->objectName(), QString("QvControls1"));
         QCOMPARE(game->QvControls1->parentWidget(), game.get());
 
-        game->ShowNotice("Please select a ship to position");
         game->ShowNotice("You Win!");
-        const auto shownBoxes = [] {
-            QList<QWidget*> boxes = QApplication::topLevelWidgets();
-            boxes.removeIf([](QWidget* widget) { return widget->objectName() != "frmMsgBox" || !widget->isVisible(); });
-            return boxes;
-        };
-        QTRY_COMPARE(shownBoxes().size(), 1);
-        QCOMPARE(shownBoxes().first()->findChild<QLabel*>("lblMessage")->text(), QString("You Win!"));
-        QVERIFY(!shownBoxes().first()->isModal());
+        QTRY_COMPARE(ControlHarness::shownWindows("frmMsgBox").size(), 1);
+        QWidget* box = ControlHarness::shownWindows("frmMsgBox").first();
+        QCOMPARE(box->findChild<QLabel*>("lblMessage")->text(), QString("You Win!"));
+        QVERIFY(!box->isModal());
         QCOMPARE(game->editStatus->lines(), QStringList{"New Game..."});
     }
 };

@@ -140,7 +140,6 @@ private slots:
         pair->host->butResetShips->click();
         QCOMPARE(toolkit->prompts.last(), QString("Are you sure you want to reset the positionning of your ships?"));
         QCOMPARE(toolkit->titles.last(), QString("Reset Ships?"));
-        QCOMPARE(toolkit->buttons.last(), int(Toolkit::vbYesNo));
         QCOMPARE(pair->host.journal, QStringList());
         QCOMPARE(pair->host->butHomeTile[33]->color(), TileButton::Red);
 
@@ -175,12 +174,6 @@ private slots:
         toolkit->nextDraw = draw;
         QVERIFY(connectPair(host, guest));
 
-        QCOMPARE(host->editStatus->lines(),
-                 QStringList({"New Game...", "Waiting for connection...", "Connected to 127.0.0.1",
-                              "Please position your ships"}));
-        QCOMPARE(guest->editStatus->lines(),
-                 QStringList({"New Game...", "Connecting...", "Connected to 127.0.0.1",
-                              "Please position your ships"}));
         QVERIFY(!host->butReceive->isEnabled() && !host->butConnect->isEnabled());
 
         placeFleet(*host);
@@ -216,14 +209,7 @@ private slots:
             if (shot == targets.size() - 1)
                 break;
             QVERIFY(answered(winner, loser, targets[shot]));
-            QCOMPARE(winner->butEnemyTile[targets[shot]]->color(), TileButton::Red);
-            QCOMPARE(loser->butHomeTile[targets[shot]]->color(), TileButton::Red);
-            QCOMPARE(loser->butHomeTile[targets[shot]]->text(), QString("X"));
-            const short water = short(9 + 10 * (shot % 10) - shot / 10);
-            loser->butEnemyTile[water]->click();
-            QVERIFY(answered(loser, winner, water));
-            QCOMPARE(loser->butEnemyTile[water]->color(), TileButton::Blue);
-            QCOMPARE(loser->butEnemyTile[water]->text(), QString("X"));
+            QVERIFY(fire(loser, winner, short(9 + 10 * (shot % 10) - shot / 10)));
         }
 
         // Both sides end unconnected in a new game after the "Disconnected" boxes.
@@ -231,13 +217,8 @@ private slots:
                                      && loser->Winsock1->State() == Winsock::sckClosed
                                      && toolkit->prompts.count("Disconnected") == 2,
                                  Wait);
-        for (GameWindow* side : {&winner, &loser}) {
-            QCOMPARE((*side)->editStatus->lines(), QStringList{"New Game..."});
-            QVERIFY((*side)->butConnect->isEnabled() && (*side)->butReceive->isEnabled()
-                    && (*side)->butReady->isEnabled());
-            QCOMPARE((*side)->butEnemyTile[0]->color(), TileButton::White);
-            QCOMPARE((*side)->butHomeTile[0]->color(), TileButton::Blue);
-        }
+        for (GameWindow* side : {&winner, &loser})
+            QVERIFY((*side)->butConnect->isEnabled() && (*side)->butReceive->isEnabled() && (*side)->butReady->isEnabled());
         // The winner's last hit is answered after its victory notice.
         const qsizetype won = winner.journal.indexOf("MsgBox You Win!");
         QCOMPARE(winner.journal.mid(won - 1, 5), QStringList({"sound youwin", "MsgBox You Win!", "sound hit",

@@ -84,8 +84,7 @@ private slots:
                 const int square = fire(board, rng);
                 QVERIFY(square >= 0 && square < Squares);
                 QVERIFY2(board.open(square), qPrintable(QStringLiteral("square %1 fired twice").arg(square)));
-                QVERIFY2(name != "density" || game >= 4 || someFleetCovers(board, square),
-                         qPrintable(QStringLiteral("no agreeing fleet covers %1").arg(square)));
+                QVERIFY2(name != "density" || game >= 4 || someFleetCovers(board, square), "no agreeing fleet covers the square");
                 const bool hit = fleet.squares.has(square);
                 board.squares[square] = hit ? Shot::Hit : Shot::Miss;
                 hits += hit;

@@ -43,3 +43,13 @@ struct GameWindow {
     frmMain* operator->() const { return window.get(); }
     frmMain& operator*() const { return *window; }
 };
+
+// A main window as the program opens it, shown, with the control library
+// looked for in `folders`; its sounds are recorded.
+inline std::unique_ptr<frmMain> openGame(const QStringList& folders = frmMain::defaultControlFolders())
+{
+    auto game = std::make_unique<frmMain>(std::make_unique<RecordingWavePlayer>(), folders);
+    game->show();
+    QCoreApplication::processEvents();
+    return game;
+}

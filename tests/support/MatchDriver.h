@@ -116,12 +116,6 @@ inline QByteArray receive(QTcpSocket& peer, int count)
     return bytes + peer.readAll();
 }
 
-// A value as it travels.
-inline QByteArray le(qint16 value)
-{
-    return Wire::encode(value);
-}
-
 // Values as they travel, one after another.
 inline QByteArray values(std::initializer_list<qint16> list)
 {

@@ -150,7 +150,7 @@ void frmAbout::Form_Load()
     lblDescription->setText(QStringList{QString(), QString(), tr("Programming by: "),
                                         tr("       Ossaria developers"),
                                         tr("       The Ossaria project"),
-                                        QStringLiteral("       ossaria.example.org")}
+                                        tr("       Free software, GPL 3 or later")}
                                 .join(QStringLiteral("\r\n")));
     lblDisclaimer->setText(
         tr("\r\nModelled on the classic pencil-and-paper game of naval battles."));

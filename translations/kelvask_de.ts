@@ -161,6 +161,10 @@ Nachempfunden dem klassischen Seeschlacht-Spiel mit Papier und Bleistift.</trans
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Freie Software, GPL 3 oder neuer</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

@@ -161,6 +161,10 @@ Inspirado en el clásico juego de batalla naval con lápiz y papel.</translation
         <source>System Information Is Unavailable At This Time</source>
         <translation>La información del sistema no está disponible en este momento</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Software libre, GPL 3 o posterior</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

@@ -161,6 +161,10 @@ Inspiré du grand classique de la bataille navale sur papier.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Logiciel libre, GPL 3 ou ultérieure</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

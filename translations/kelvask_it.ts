@@ -161,6 +161,10 @@ Ispirato al classico gioco della battaglia navale con carta e matita.</translati
         <source>System Information Is Unavailable At This Time</source>
         <translation>Le informazioni di sistema non sono disponibili in questo momento</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Software libero, GPL 3 o successiva</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

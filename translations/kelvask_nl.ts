@@ -161,6 +161,10 @@ Gebaseerd op het klassieke zeeslagspel met pen en papier.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Vrije software, GPL 3 of later</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

@@ -161,6 +161,10 @@ Na podstawie klasycznej gry w statki na kartce papieru.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Informacje o systemie są obecnie niedostępne</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Wolne oprogramowanie, GPL 3 lub nowsza</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

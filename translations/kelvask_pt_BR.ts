@@ -161,6 +161,10 @@ Inspirado no clássico jogo de batalha naval de papel e lápis.</translation>
         <source>System Information Is Unavailable At This Time</source>
         <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Software livre, GPL 3 ou posterior</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

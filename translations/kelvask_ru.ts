@@ -161,6 +161,10 @@ Modelled on the classic pencil-and-paper game of naval battles.</source>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Сведения о системе сейчас недоступны</translation>
     </message>
+    <message>
+        <source>       Free software, GPL 3 or later</source>
+        <translation>       Свободное ПО, GPL 3 или новее</translation>
+    </message>
 </context>
 <context>
     <name>frmChat</name>

@@ -188,7 +188,7 @@ void frmMain::ResetGame()
     for (QPushButton* button : {butConnect, butReceive, butReady, butResetShips})
         button->setEnabled(true);
     PlaySound(QStringLiteral("newgame"), false);
-    ClearFleet();
+    paintHomeSea();
     paintEnemySea();
     editStatus->replace(tr("New Game..."));
     Winsock1->Close();
